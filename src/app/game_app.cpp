@@ -1,0 +1,125 @@
+#include "app/game_app.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <mutex>
+
+#include "app/frame_timer.h"
+#include "app/invalidation.h"
+#include "app/main_window.h"
+#include "app/message_box.h"
+#include "app/paint_cycle.h"
+#include "app/window_proc.h"
+#include "app/window_state.h"
+#include "game/frame_context.h"
+#include "game/stage/reset.h"
+#include "game/stage/stage_frame.h"
+#include "gfx/load_images.h"
+#include "gfx/sdl_device.h"
+#include "gfx/text_format.h"
+#include "sound/dshowhlp.h"
+#include "sound/load_sounds.h"
+
+namespace {
+
+Uint32 wakeEventType = 0;
+
+// Called from the timer thread: SDL_PushEvent may be called from any thread.
+void WakeMainThread() {
+    SDL_Event event{};
+    event.type = wakeEventType;
+    SDL_PushEvent(&event);
+}
+
+std::uint32_t MillisecondClock() { return SDL_GetTicks(); }
+
+int Fail(const char* what) {
+    std::fprintf(stderr, "gryvel: %s: %s\n", what, SDL_GetError());
+    return 0;
+}
+
+}  // namespace
+
+int RunGame() {
+    // Events and the wake-up event type; video comes up with the window, so that a machine
+    // without a display still checks every file first.
+    if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return Fail("cannot start SDL");
+    wakeEventType = SDL_RegisterEvents(1);
+    if (wakeEventType == static_cast<Uint32>(-1)) return Fail("cannot register events");
+
+    DShowHLP::Init();
+    std::mutex frameLock;
+
+    GameImages images;
+    if (!LoadImages(images, ShowStartupMessage)) {
+        SDL_Quit();
+        return 0;
+    }
+    if (!LoadSounds(ShowStartupMessage)) {
+        DShowHLP::Shutdown();
+        SDL_Quit();
+        return 0;
+    }
+    ResetWorld();
+
+    TextFormat textFormat;
+    if (!textFormat.Create()) return Fail("cannot make the text format");
+
+    SDL_Window* window = CreateMainWindow();
+    if (window == nullptr) {
+        Fail("cannot open the window");
+        DShowHLP::Shutdown();
+        SDL_Quit();
+        return 0;
+    }
+    const Uint32 windowId = SDL_GetWindowID(window);
+
+    Invalidation invalidation(WakeMainThread);
+    LibrarySoundPlayer sounds;
+    SdlDevice device([window] { return CreateWindowRenderer(window); }, images, textFormat);
+    const GameStep step = [&sounds](DrawingSurface& surface) {
+        FrameContext frame{surface, sounds};
+        GameFrame(frame);
+    };
+    const auto invalidate = [&invalidation] { invalidation.Invalidate(); };
+
+    // The first frame is drawn, and the device resources made, before any timer exists.
+    SDL_ShowWindow(window);
+    OnPaint(device, frameLock, step, invalidate);
+
+    FrameTimer timer(MillisecondClock, invalidate, windowInactive);
+    timer.Start();
+    timer.SetLastTickTime(MillisecondClock());
+
+    // Paints come last, after every event waiting: piled-up invalidations give one paint.
+    WindowEvents events;
+    while (!events.quit) {
+        SDL_Event event;
+        if (!SDL_WaitEvent(&event)) break;
+        do {
+            WindowProc(event, windowId, events);
+        } while (SDL_PollEvent(&event));
+        if (events.deviceLost) {
+            device.MarkDeviceLost();
+            events.deviceLost = false;
+        }
+        if (events.quit) break;
+        const bool invalidated = invalidation.TakePending();
+        if (invalidated || events.paintRequested) {
+            events.paintRequested = false;
+            OnPaint(device, frameLock, step, invalidate);
+        }
+    }
+
+    // Shutdown: the timer first (waiting out a running tick), then the device, images, window,
+    // sounds and SDL.
+    timer.Stop();
+    device.DiscardDeviceResources();
+    images = GameImages{};
+    textFormat.Release();
+    SDL_DestroyWindow(window);
+    DShowHLP::Shutdown();
+    SDL_Quit();
+    return 0;
+}

@@ -1,0 +1,62 @@
+#include "app/main_window.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/window_geometry.h"
+
+namespace {
+
+// Mesa's software rasterisers are slower than SDL's own renderer for this game's drawing.
+bool IsSoftwareGl(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0) return false;
+    if (std::strncmp(info.name, "opengl", 6) != 0) return false;
+    using GetStringFn = const unsigned char* (*)(unsigned int);
+    auto getString = reinterpret_cast<GetStringFn>(SDL_GL_GetProcAddress("glGetString"));
+    if (getString == nullptr) return false;
+    const unsigned char* name = getString(0x1F01);  // GL_RENDERER
+    if (name == nullptr) return false;
+    const char* text = reinterpret_cast<const char*>(name);
+    return std::strstr(text, "llvmpipe") != nullptr || std::strstr(text, "softpipe") != nullptr ||
+           std::strstr(text, "Software Rasterizer") != nullptr;
+}
+
+}  // namespace
+
+SDL_Window* CreateMainWindow() {
+    // The window class: X11 WM_CLASS and the Wayland app id.
+    setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 0);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+
+    SDL_Window* window =
+        SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                         kClientWidth, kClientHeight, SDL_WINDOW_HIDDEN);
+    if (window == nullptr) return nullptr;
+
+    SDL_Rect usable;
+    const int display = SDL_GetWindowDisplayIndex(window);
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) == 0) {
+        // Frame sizes as the window manager reports them; none without a window manager.
+        int top = 0, left = 0, bottom = 0, right = 0;
+        SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right);
+        const FrameMetrics frame{left, bottom, top > bottom ? top - bottom : 0};
+        const WindowPlacement placement =
+            CentreWindow(usable.x + usable.w, usable.y + usable.h, frame);
+        // SDL places the client area; the formula places the outer window.
+        SDL_SetWindowPosition(window, placement.x + frame.frameX,
+                              placement.y + frame.frameY + frame.caption);
+    }
+    return window;
+}
+
+SDL_Renderer* CreateWindowRenderer(SDL_Window* window) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer != nullptr && IsSoftwareGl(renderer)) {
+        SDL_DestroyRenderer(renderer);
+        renderer = nullptr;
+    }
+    if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    return renderer;
+}

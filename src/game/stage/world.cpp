@@ -1,0 +1,3 @@
+#include "game/stage/world.h"
+
+GameWorld gameWorld;

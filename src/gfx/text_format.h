@@ -1,0 +1,42 @@
+#pragma once
+// The large text format: the game's one font, rendered by Pango into alpha masks.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Family as the game asks for it; fontconfig would map it to a font without Japanese glyphs,
+// so a Japanese font is named after it.
+inline constexpr const char* kTextFamilies = "メイリオ,Noto Sans CJK JP";
+constexpr int kTextWeight = 900;
+constexpr double kTextSizePx = 56.0;
+
+// One rendered text: coverage per pixel, drawn with its top left at the layout's top left
+// minus the margin (ink may reach a little outside the layout box).
+struct TextMask {
+    int width = 0;
+    int height = 0;
+    int margin = 0;
+    std::vector<std::uint8_t> alpha;
+};
+
+class TextFormat {
+public:
+    TextFormat() = default;
+    TextFormat(const TextFormat&) = delete;
+    TextFormat& operator=(const TextFormat&) = delete;
+    ~TextFormat();
+
+    // False when the font machinery cannot be set up.
+    bool Create();
+    void Release();
+
+    // Centred lines wrapped at the layout width; "\n" breaks lines. Rendered once per text.
+    const TextMask& Render(std::string_view text, int layoutWidth);
+
+private:
+    void* fontDescription_ = nullptr;  // PangoFontDescription
+    std::map<std::pair<std::string, int>, TextMask> rendered_;
+};

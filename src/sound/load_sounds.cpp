@@ -1,0 +1,18 @@
+#include "sound/load_sounds.h"
+
+#include <cstdio>
+
+#include "sound/dshowhlp.h"
+
+int LoadSounds(const MessageSink& showMessage) {
+    try {
+        for (const SoundFile& sound : kStartupSounds) DShowHLP::Load(sound.path, sound.name);
+    } catch (const DShowHLP::LoadFailure& failure) {
+        std::fprintf(stderr, "gryvel: %s\n", failure.what());
+        showMessage(kSoundMessage);
+        return 0;
+    }
+    return 1;
+}
+
+void LibrarySoundPlayer::PlayFromStart(std::string_view name) { DShowHLP::PlayFromStart(name); }
