@@ -12,6 +12,7 @@
 #include "app/paint_cycle.h"
 #include "app/window_proc.h"
 #include "app/window_state.h"
+#include "app/x11_close_guard.h"
 #include "game/frame_context.h"
 #include "game/stage/reset.h"
 #include "game/stage/stage_frame.h"
@@ -74,6 +75,7 @@ int RunGame() {
         return 0;
     }
     const Uint32 windowId = SDL_GetWindowID(window);
+    GuardWindowAgainstDestruction(window);
 
     Invalidation invalidation(WakeMainThread);
     LibrarySoundPlayer sounds;
@@ -87,6 +89,7 @@ int RunGame() {
     // The first frame is drawn, and the device resources made, before any timer exists.
     SDL_ShowWindow(window);
     OnPaint(device, frameLock, step, invalidate);
+    RefreshWindowGuard();
 
     FrameTimer timer(MillisecondClock, invalidate, windowInactive);
     timer.Start();
@@ -104,11 +107,12 @@ int RunGame() {
             device.MarkDeviceLost();
             events.deviceLost = false;
         }
-        if (events.quit) break;
+        if (events.quit || WindowWasDestroyed()) break;
         const bool invalidated = invalidation.TakePending();
         if (invalidated || events.paintRequested) {
             events.paintRequested = false;
             OnPaint(device, frameLock, step, invalidate);
+            RefreshWindowGuard();
         }
     }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/window_geometry.h"
+#include "app/x11_close_guard.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ SDL_Window* CreateMainWindow() {
     // The window class: X11 WM_CLASS and the Wayland app id.
     setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 0);
+    InstallXErrorHandler();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
 
     SDL_Window* window =

@@ -3,6 +3,7 @@
 #include "app/key_mapping.h"
 #include "app/keyboard.h"
 #include "app/window_state.h"
+#include "app/x11_close_guard.h"
 
 void WindowProc(const SDL_Event& event, Uint32 windowId, WindowEvents& out) {
     switch (event.type) {
@@ -24,6 +25,9 @@ void WindowProc(const SDL_Event& event, Uint32 windowId, WindowEvents& out) {
             break;
         case SDL_KEYUP:
             OnKeyUp(VirtualKeyFromSdl(event.key.keysym.sym, event.key.keysym.mod));
+            break;
+        case SDL_SYSWMEVENT:
+            if (IsWindowDestroyedEvent(event)) out.quit = true;
             break;
         case SDL_RENDER_DEVICE_RESET:
         case SDL_RENDER_TARGETS_RESET:
