@@ -6,16 +6,21 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "app/keyboard.h"
+#include "app/paint_cycle.h"
 #include "game/frame_context.h"
 #include "game/stage/reset.h"
 #include "game/stage/stage_frame.h"
 #include "gfx/counting_surface.h"
+#include "gfx/load_images.h"
+#include "gfx/png_image.h"
+#include "gfx/software_device.h"
+#include "gfx/text_format.h"
 #include "sim/key_script.h"
-#include "sim/offscreen_renderer.h"
 #include "sim/sim_options.h"
 #include "sim/state_dump.h"
 #include "sound/recording_sound_player.h"
@@ -29,27 +34,114 @@ int UsageError(const std::string& message) {
     return kUsageError;
 }
 
-void ApplyKeys(const std::vector<KeyEvent>& events, std::size_t& next, long frame) {
-    for (; next < events.size() && events[next].frame == frame; ++next) {
-        if (events[next].down) {
-            OnKeyDown(events[next].code);
-        } else {
-            OnKeyUp(events[next].code);
-        }
-    }
-}
+// Draws steps in memory through the same surface the window uses.
+struct Renderer {
+    GameImages images;
+    TextFormat textFormat;
+    std::unique_ptr<SoftwareDevice> device;
+    std::mutex frameLock;
 
-struct Summary {
-    double median, p99, max;
+    bool Open(std::string& error) {
+        std::string message;
+        if (!LoadImages(images, [&message](const std::string& text) { message = text; })) {
+            error = "cannot load images/ from the current directory (" + message + ")";
+            return false;
+        }
+        if (!textFormat.Create()) {
+            error = "cannot make the text format";
+            return false;
+        }
+        device = std::make_unique<SoftwareDevice>(images, textFormat);
+        return true;
+    }
+    void Paint(const GameStep& step) { OnPaint(*device, frameLock, step, [] {}); }
+    bool SavePng(const std::string& path) const {
+        const FrameBuffer& frame = device->Frame();
+        std::vector<std::uint32_t> opaque(frame.pixels.size());
+        for (std::size_t i = 0; i < opaque.size(); ++i) opaque[i] = frame.pixels[i] | 0xFF000000u;
+        return WritePng(path, frame.width, frame.height, opaque.data());
+    }
 };
 
-Summary Summarise(std::vector<double> times) {
-    if (times.empty()) return {0, 0, 0};
-    std::sort(times.begin(), times.end());
+// Runs the steps, printing and saving what the options ask for. Returns the step times in
+// microseconds, or an empty list after a failure (already reported).
+struct RunResult {
+    bool ok = true;
+    std::vector<double> stepMicros;
+    long heaviestStep = -1;
+    int heaviestGlowLines = 0;
+};
+
+RunResult Run(const SimOptions& options, const std::vector<KeyEvent>& keys, Renderer* renderer,
+              bool renderEveryStep, bool print) {
+    RunResult result;
+    ZeroAllTables();
+    ClearKeyTablesForTest();
+    ResetWorld();
+    RecordingSoundPlayer sounds;
+    CountingSurface counter;
+    std::size_t nextKey = 0;
+    double slowest = -1.0;
+    for (long frame = 0; frame < options.frames; ++frame) {
+        for (; nextKey < keys.size() && keys[nextKey].frame == frame; ++nextKey) {
+            if (keys[nextKey].down) {
+                OnKeyDown(keys[nextKey].code);
+            } else {
+                OnKeyUp(keys[nextKey].code);
+            }
+        }
+        sounds.Clear();
+        counter.Reset();
+        const bool draw = renderer != nullptr && (renderEveryStep || options.png.Contains(frame));
+        const auto started = std::chrono::steady_clock::now();
+        if (draw) {
+            renderer->Paint([&](DrawingSurface& surface) {
+                counter.SetInner(&surface);
+                FrameContext context{counter, sounds};
+                GameFrame(context);
+                counter.SetInner(nullptr);
+            });
+        } else {
+            FrameContext context{counter, sounds};
+            GameFrame(context);
+        }
+        const double micros =
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started)
+                .count();
+        result.stepMicros.push_back(micros);
+        if (micros > slowest) {
+            slowest = micros;
+            result.heaviestStep = frame;
+            result.heaviestGlowLines = counter.Counts().glowLines;
+        }
+        if (print && options.png.Contains(frame)) {
+            const std::string path = options.outDir + "/frame-" + std::to_string(frame) + ".png";
+            if (!renderer->SavePng(path)) {
+                std::fprintf(stderr, "gryvel-sim: cannot write %s\n", path.c_str());
+                result.ok = false;
+                return result;
+            }
+        }
+        if (print && options.dump.Contains(frame)) {
+            const std::string line =
+                DumpState(frame, options.rules, sounds.Played(), counter.Counts());
+            std::fputs(line.c_str(), stdout);
+            std::fputc('\n', stdout);
+        }
+    }
+    return result;
+}
+
+void PrintSummary(const char* title, std::vector<double> micros) {
+    if (micros.empty()) return;
+    std::sort(micros.begin(), micros.end());
     const auto at = [&](double q) {
-        return times[std::min(times.size() - 1, static_cast<std::size_t>(q * (times.size() - 1)))];
+        return micros[std::min(micros.size() - 1, static_cast<std::size_t>(q * (micros.size() - 1)))];
     };
-    return {at(0.5), at(0.99), times.back()};
+    double sum = 0;
+    for (double m : micros) sum += m;
+    std::printf("%-28s mean %8.1f us  median %8.1f us  p99 %8.1f us  max %8.1f us\n", title,
+                sum / micros.size(), at(0.5), at(0.99), micros.back());
 }
 
 }  // namespace
@@ -69,60 +161,23 @@ int main(int argc, char** argv) {
         if (!ParseKeyScript(file, options.keysPath, keys, error)) return UsageError(error);
     }
 
-    std::unique_ptr<OffscreenRenderer> renderer;
-    const bool rendering = !options.png.Empty() || options.bench;
-    if (rendering) {
-        renderer = std::make_unique<OffscreenRenderer>();
+    std::unique_ptr<Renderer> renderer;
+    if (!options.png.Empty() || options.bench) {
+        renderer = std::make_unique<Renderer>();
         if (!renderer->Open(error)) {
             std::fprintf(stderr, "gryvel-sim: %s\n", error.c_str());
             return 1;
         }
     }
 
-    ResetWorld();
-    RecordingSoundPlayer sounds;
-    CountingSurface counter;
-    std::size_t nextKey = 0;
-    std::vector<double> logicTimes, renderTimes;
-    for (long frame = 0; frame < options.frames; ++frame) {
-        ApplyKeys(keys, nextKey, frame);
-        sounds.Clear();
-        counter.Reset();
-        const bool draw = options.png.Contains(frame) || options.bench;
-        const auto started = std::chrono::steady_clock::now();
-        if (draw) {
-            renderer->Paint([&](DrawingSurface& surface) {
-                counter.SetInner(&surface);
-                FrameContext context{counter, sounds};
-                GameFrame(context);
-                counter.SetInner(nullptr);
-            });
-        } else {
-            FrameContext context{counter, sounds};
-            GameFrame(context);
-        }
-        const double micros =
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started)
-                .count();
-        (draw ? renderTimes : logicTimes).push_back(micros);
-        if (options.png.Contains(frame)) {
-            const std::string path = options.outDir + "/frame-" + std::to_string(frame) + ".png";
-            if (!renderer->SavePng(path)) {
-                std::fprintf(stderr, "gryvel-sim: cannot write %s\n", path.c_str());
-                return 1;
-            }
-        }
-        if (options.dump.Contains(frame)) {
-            const std::string line = DumpState(frame, options.rules, sounds.Played(), counter.Counts());
-            std::fputs(line.c_str(), stdout);
-            std::fputc('\n', stdout);
-        }
-    }
-    if (options.bench) {
-        const Summary rendered = Summarise(renderTimes);
-        std::printf("steps %ld, rendered through the software renderer\n", options.frames);
-        std::printf("step time (us): median %.1f, p99 %.1f, max %.1f\n", rendered.median,
-                    rendered.p99, rendered.max);
-    }
+    if (!options.bench) return Run(options, keys, renderer.get(), false, true).ok ? 0 : 1;
+
+    const RunResult logic = Run(options, keys, nullptr, false, false);
+    const RunResult rendered = Run(options, keys, renderer.get(), true, false);
+    std::printf("%ld steps\n", options.frames);
+    PrintSummary("game logic alone:", logic.stepMicros);
+    PrintSummary("with software rendering:", rendered.stepMicros);
+    std::printf("heaviest rendered step: %ld (%d glow lines)\n", rendered.heaviestStep,
+                rendered.heaviestGlowLines);
     return 0;
 }

@@ -35,3 +35,18 @@ void ResetWorld() {
     for (int slot = 0; slot < kEnemySlots; ++slot) ParkBursts(slot);
     gameWorld.stageClock = 0.0f;
 }
+
+void ZeroAllTables() {
+    gameWorld = GameWorld{};
+    for (Enemy& enemy : enemies) enemy = Enemy{};
+    for (Explosion& explosion : explosions) explosion = Explosion{};
+    for (int slot = 0; slot < kEnemySlots; ++slot) {
+        boltVolleys[slot] = BoltVolley{};
+        for (BoltFan& member : boltFans[slot]) member = BoltFan{};
+        for (RingVolley& ring : ringVolleys[slot]) ring = RingVolley{};
+        sweepStreams[slot] = SweepStreams{};
+        enemyLasers[slot] = EnemyLaser{};
+        lockOnLasers[slot] = LockOnLaser{};
+        for (BurstParticle& particle : bursts[slot]) particle = BurstParticle{};
+    }
+}

@@ -2,3 +2,7 @@
 // The one reset of every game table, run once at start-up.
 
 void ResetWorld();
+
+// Every table back to all zero, as at program start. The game never does this; the headless
+// runner's benchmark and the tests run several games in one process.
+void ZeroAllTables();

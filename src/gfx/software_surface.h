@@ -1,0 +1,43 @@
+#pragma once
+// The drawing surface as a small CPU rasteriser: exact pixel coverage for round-capped lines
+// and ellipses, bilinear filtering for bitmaps, source-over blending in call order. The same
+// pixels come out in the window, in the headless runner's PNGs and in tests.
+
+#include <vector>
+
+#include "gfx/drawing_surface.h"
+#include "gfx/frame_buffer.h"
+#include "gfx/text_format.h"
+
+class SoftwareSurface : public DrawingSurface {
+public:
+    // The brush starts opaque black.
+    SoftwareSurface(FrameBuffer& frame, const PremultipliedImage& background,
+                    const PremultipliedImage& spriteSheet, TextFormat& textFormat);
+
+    void Clear(const ColorF& color);
+
+    void SetColor(const ColorF& color) override;
+    void DrawBitmap(BitmapId bitmap, const RectF& destination, float opacity,
+                    const RectF& source) override;
+    void DrawLine(PointF from, PointF to, float width) override;
+    void FillEllipse(PointF centre, float radiusX, float radiusY) override;
+    void SetTextAlignment(TextAlignment alignment) override;
+    void DrawText(std::string_view text, const RectF& layout) override;
+
+private:
+    struct BitmapColumn {
+        int first, second;  // source columns
+        int weight;         // of the second, out of 256
+        int cover;          // of the pixel by the destination, out of 256
+    };
+
+    FrameBuffer& frame_;
+    const PremultipliedImage* bitmaps_[2];
+    TextFormat& textFormat_;
+    ColorF brush_{0.0f, 0.0f, 0.0f, 1.0f};
+    std::vector<BitmapColumn> columns_;  // reused by every bitmap draw
+};
+
+// Converts straight-alpha pixels to the premultiplied form the surface blends with.
+PremultipliedImage Premultiply(const std::uint32_t* pixels, int width, int height);
