@@ -3,7 +3,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <map>
 
 namespace DShowHLP {
@@ -48,6 +50,11 @@ bool Init() {
 
 void Load(const std::string& file, const std::string& name) {
     if (!audioOpen) throw LoadFailure(file + ": no audio output to decode for");
+    if (std::FILE* probe = std::fopen(file.c_str(), "rb")) {
+        std::fclose(probe);
+    } else {
+        throw LoadFailure(file + ": " + std::strerror(errno));
+    }
     Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
     if (chunk == nullptr) throw LoadFailure(file + ": " + SDL_GetError());
     if (chunk->alen == 0) {
