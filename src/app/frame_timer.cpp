@@ -6,7 +6,9 @@ FrameTimer::FrameTimer(Clock now, Invalidate invalidate,
                        const std::atomic<std::int32_t>& windowInactive)
     : now_(std::move(now)), invalidate_(std::move(invalidate)), windowInactive_(windowInactive) {}
 
-FrameTimer::~FrameTimer() { Stop(); }
+FrameTimer::~FrameTimer() {
+    Stop();
+}
 
 void FrameTimer::Tick() {
     const std::uint32_t now = now_();

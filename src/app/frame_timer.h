@@ -13,7 +13,7 @@ constexpr int kFramePeriodMs = 33;
 constexpr std::uint32_t kMinimumTickGapMs = 10;
 
 class FrameTimer {
-public:
+  public:
     using Clock = std::function<std::uint32_t()>;  // wrapping millisecond clock
     using Invalidate = std::function<void()>;
 
@@ -32,7 +32,7 @@ public:
     // Stops the thread, waiting for a running tick to return.
     void Stop();
 
-private:
+  private:
     void Run(int periodMs);
 
     Clock now_;

@@ -33,7 +33,9 @@ void WakeMainThread() {
     SDL_PushEvent(&event);
 }
 
-std::uint32_t MillisecondClock() { return SDL_GetTicks(); }
+std::uint32_t MillisecondClock() {
+    return SDL_GetTicks();
+}
 
 int Fail(const char* what) {
     std::fprintf(stderr, "gryvel: %s: %s\n", what, SDL_GetError());

@@ -5,7 +5,7 @@
 #include <atomic>
 
 class Invalidation {
-public:
+  public:
     using WakeFn = void (*)();
 
     explicit Invalidation(WakeFn wake = nullptr) : wake_(wake) {}
@@ -17,7 +17,7 @@ public:
     // True once for any number of invalidations since the last call.
     bool TakePending() { return pending_.exchange(false); }
 
-private:
+  private:
     std::atomic<bool> pending_{false};
     WakeFn wake_;
 };

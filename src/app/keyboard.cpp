@@ -7,7 +7,9 @@ std::uint8_t keyLatched[kKeyCodes];
 
 namespace {
 
-bool InTable(int code) { return code >= 0 && code < kKeyCodes; }
+bool InTable(int code) {
+    return code >= 0 && code < kKeyCodes;
+}
 
 }  // namespace
 

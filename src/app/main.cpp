@@ -2,4 +2,6 @@
 
 #include "app/game_app.h"
 
-int main() { return RunGame(); }
+int main() {
+    return RunGame();
+}

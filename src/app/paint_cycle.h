@@ -11,7 +11,7 @@ enum class EndDrawResult { Ok, RecreateTarget, Failed };
 
 // The device side of a paint: render target, bitmaps and brush, made lazily.
 class PaintDevice {
-public:
+  public:
     virtual ~PaintDevice() = default;
     // Makes whatever is missing. False leaves nothing half made: the next call retries all.
     virtual bool CreateDeviceResources() = 0;

@@ -13,11 +13,20 @@ void WindowProc(const SDL_Event& event, Uint32 windowId, WindowEvents& out) {
         case SDL_WINDOWEVENT:
             if (event.window.windowID != windowId) break;
             switch (event.window.event) {
-                case SDL_WINDOWEVENT_CLOSE: out.quit = true; break;
-                case SDL_WINDOWEVENT_FOCUS_LOST: windowInactive.store(1); break;
-                case SDL_WINDOWEVENT_FOCUS_GAINED: windowInactive.store(0); break;
-                case SDL_WINDOWEVENT_EXPOSED: out.paintRequested = true; break;
-                default: break;
+                case SDL_WINDOWEVENT_CLOSE:
+                    out.quit = true;
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    windowInactive.store(1);
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    windowInactive.store(0);
+                    break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    out.paintRequested = true;
+                    break;
+                default:
+                    break;
             }
             break;
         case SDL_KEYDOWN:

@@ -5,7 +5,7 @@
 #include <SDL.h>
 
 struct WindowEvents {
-    bool quit = false;          // the window was closed
+    bool quit = false;            // the window was closed
     bool paintRequested = false;  // the window was exposed
     bool deviceLost = false;      // the renderer lost its device or targets
 };

@@ -73,4 +73,6 @@ bool IsWindowDestroyedEvent(const SDL_Event& event) {
     return destroyed.load();
 }
 
-bool WindowWasDestroyed() { return destroyed.load(); }
+bool WindowWasDestroyed() {
+    return destroyed.load();
+}

@@ -11,7 +11,7 @@ struct DrawCounts {
 };
 
 class CountingSurface : public DrawingSurface {
-public:
+  public:
     explicit CountingSurface(DrawingSurface* inner = nullptr) : inner_(inner) {}
 
     void SetColor(const ColorF& color) override;
@@ -26,7 +26,7 @@ public:
     void Reset() { counts_ = DrawCounts{}; }
     void SetInner(DrawingSurface* inner) { inner_ = inner; }
 
-private:
+  private:
     DrawingSurface* inner_;
     DrawCounts counts_;
 };

@@ -31,7 +31,7 @@ inline ColorF ColorFromRgb(std::uint32_t rgb, float alpha) {
 // The six operations the game draws with. One colour (the brush) is shared by
 // lines, fills and text; bitmaps blend source-over in call order.
 class DrawingSurface {
-public:
+  public:
     virtual ~DrawingSurface() = default;
 
     // Sets the brush colour used by the next line, fill or text.

@@ -19,7 +19,7 @@ struct DecodedImage {
 
 // A file that is missing, unreadable, not a PNG, truncated or too large.
 class ImageLoadFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

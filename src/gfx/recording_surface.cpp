@@ -54,6 +54,6 @@ void RecordingSurface::DrawText(std::string_view text, const RectF& layout) {
 }
 
 int RecordingSurface::Count(DrawOp::Kind kind) const {
-    return static_cast<int>(
-        std::count_if(ops_.begin(), ops_.end(), [kind](const DrawOp& op) { return op.kind == kind; }));
+    return static_cast<int>(std::count_if(ops_.begin(), ops_.end(),
+                                          [kind](const DrawOp& op) { return op.kind == kind; }));
 }

@@ -24,7 +24,7 @@ struct DrawOp {
 };
 
 class RecordingSurface : public DrawingSurface {
-public:
+  public:
     void SetColor(const ColorF& color) override;
     void DrawBitmap(BitmapId bitmap, const RectF& destination, float opacity,
                     const RectF& source) override;
@@ -38,6 +38,6 @@ public:
     // How many operations of one kind were recorded.
     int Count(DrawOp::Kind kind) const;
 
-private:
+  private:
     std::vector<DrawOp> ops_;
 };

@@ -2,19 +2,20 @@
 
 #include "app/window_geometry.h"
 
-SdlDevice::SdlDevice(RendererFactory makeRenderer, const GameImages& images,
-                     TextFormat& textFormat)
+SdlDevice::SdlDevice(RendererFactory makeRenderer, const GameImages& images, TextFormat& textFormat)
     : SoftwareDevice(images, textFormat), makeRenderer_(std::move(makeRenderer)) {}
 
-SdlDevice::~SdlDevice() { SdlDevice::DiscardDeviceResources(); }
+SdlDevice::~SdlDevice() {
+    SdlDevice::DiscardDeviceResources();
+}
 
 bool SdlDevice::CreateDeviceResources() {
     if (renderer_ != nullptr && HasResources()) return true;
     // A set that fails half way is thrown away whole, so no frame draws with a missing part.
     renderer_ = makeRenderer_();
     if (renderer_ != nullptr) {
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888,
-                                     SDL_TEXTUREACCESS_STREAMING, kClientWidth, kClientHeight);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                     kClientWidth, kClientHeight);
     }
     if (renderer_ == nullptr || texture_ == nullptr || !SoftwareDevice::CreateDeviceResources()) {
         DiscardDeviceResources();

@@ -9,7 +9,7 @@
 #include "gfx/software_device.h"
 
 class SdlDevice : public SoftwareDevice {
-public:
+  public:
     // Makes a renderer for the window; null on failure.
     using RendererFactory = std::function<SDL_Renderer*()>;
 
@@ -24,7 +24,7 @@ public:
     void MarkDeviceLost() { deviceLost_ = true; }
     SDL_Renderer* Renderer() const { return renderer_; }
 
-private:
+  private:
     RendererFactory makeRenderer_;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;

@@ -5,7 +5,9 @@
 SoftwareDevice::SoftwareDevice(const GameImages& images, TextFormat& textFormat)
     : images_(images), textFormat_(textFormat) {}
 
-SoftwareDevice::~SoftwareDevice() { SoftwareDevice::DiscardDeviceResources(); }
+SoftwareDevice::~SoftwareDevice() {
+    SoftwareDevice::DiscardDeviceResources();
+}
 
 bool SoftwareDevice::CreateDeviceResources() {
     if (surface_ != nullptr) return true;
@@ -20,11 +22,17 @@ bool SoftwareDevice::CreateDeviceResources() {
     return true;
 }
 
-DrawingSurface& SoftwareDevice::BeginDraw() { return *surface_; }
+DrawingSurface& SoftwareDevice::BeginDraw() {
+    return *surface_;
+}
 
-void SoftwareDevice::Clear(const ColorF& color) { surface_->Clear(color); }
+void SoftwareDevice::Clear(const ColorF& color) {
+    surface_->Clear(color);
+}
 
-EndDrawResult SoftwareDevice::EndDraw() { return EndDrawResult::Ok; }
+EndDrawResult SoftwareDevice::EndDraw() {
+    return EndDrawResult::Ok;
+}
 
 void SoftwareDevice::DiscardDeviceResources() {
     surface_.reset();

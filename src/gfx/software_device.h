@@ -11,7 +11,7 @@
 #include "gfx/text_format.h"
 
 class SoftwareDevice : public PaintDevice {
-public:
+  public:
     SoftwareDevice(const GameImages& images, TextFormat& textFormat);
     ~SoftwareDevice() override;
     SoftwareDevice(const SoftwareDevice&) = delete;
@@ -27,10 +27,10 @@ public:
     // The last frame drawn.
     const FrameBuffer& Frame() const { return frame_; }
 
-protected:
+  protected:
     FrameBuffer frame_;
 
-private:
+  private:
     const GameImages& images_;
     TextFormat& textFormat_;
     PremultipliedImage background_;

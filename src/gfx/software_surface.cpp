@@ -30,8 +30,9 @@ SolidBlend BlendFor(const ColorF& color) {
 
 // How much of the pixel span [p, p + 1) lies inside [low, high).
 float SpanCoverage(int p, float low, float high) {
-    return std::clamp(std::min(static_cast<float>(p + 1), high) - std::max(static_cast<float>(p), low),
-                      0.0f, 1.0f);
+    return std::clamp(
+        std::min(static_cast<float>(p + 1), high) - std::max(static_cast<float>(p), low), 0.0f,
+        1.0f);
 }
 
 }  // namespace
@@ -60,7 +61,9 @@ void SoftwareSurface::Clear(const ColorF& color) {
     std::fill(frame_.pixels.begin(), frame_.pixels.end(), solid.Over(0u, 1.0f));
 }
 
-void SoftwareSurface::SetColor(const ColorF& color) { brush_ = color; }
+void SoftwareSurface::SetColor(const ColorF& color) {
+    brush_ = color;
+}
 
 void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, float opacity,
                                  const RectF& source) {
@@ -117,10 +120,13 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
             const std::uint32_t w01 = (wx * (256 - wy) + 128) >> 8;
             const std::uint32_t w10 = ((256 - wx) * wy + 128) >> 8;
             const std::uint32_t w11 = 256 - w00 - w01 - w10;
-            std::uint32_t rb = (((p00 & kMask) * w00 + (p01 & kMask) * w01 +
-                                 (p10 & kMask) * w10 + (p11 & kMask) * w11) >> 8) & kMask;
+            std::uint32_t rb = (((p00 & kMask) * w00 + (p01 & kMask) * w01 + (p10 & kMask) * w10 +
+                                 (p11 & kMask) * w11) >>
+                                8) &
+                               kMask;
             std::uint32_t ag = ((((p00 >> 8) & kMask) * w00 + ((p01 >> 8) & kMask) * w01 +
-                                 ((p10 >> 8) & kMask) * w10 + ((p11 >> 8) & kMask) * w11) >> 8) &
+                                 ((p10 >> 8) & kMask) * w10 + ((p11 >> 8) & kMask) * w11) >>
+                                8) &
                                kMask;
             const std::uint32_t cover =
                 static_cast<std::uint32_t>((column.cover * coverY >> 8) * opacity256 >> 8);
@@ -144,9 +150,11 @@ void SoftwareSurface::DrawLine(PointF from, PointF to, float width) {
     const float radius = width * 0.5f;
     const float reach = radius + 0.5f;  // the antialiased edge spans one pixel across the border
     const int x0 = std::max(0, static_cast<int>(std::floor(std::min(from.x, to.x) - reach)));
-    const int x1 = std::min(frame_.width, static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)));
+    const int x1 =
+        std::min(frame_.width, static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)));
     const int y0 = std::max(0, static_cast<int>(std::floor(std::min(from.y, to.y) - reach)));
-    const int y1 = std::min(frame_.height, static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)));
+    const int y1 =
+        std::min(frame_.height, static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)));
     if (x0 >= x1 || y0 >= y1) return;
     const SolidBlend solid = BlendFor(brush_);
     const float alpha = std::clamp(brush_.a, 0.0f, 1.0f);

@@ -10,7 +10,7 @@
 #include "gfx/text_format.h"
 
 class SoftwareSurface : public DrawingSurface {
-public:
+  public:
     // The brush starts opaque black.
     SoftwareSurface(FrameBuffer& frame, const PremultipliedImage& background,
                     const PremultipliedImage& spriteSheet, TextFormat& textFormat);
@@ -25,7 +25,7 @@ public:
     void SetTextAlignment(TextAlignment alignment) override;
     void DrawText(std::string_view text, const RectF& layout) override;
 
-private:
+  private:
     struct BitmapColumn {
         int first, second;  // source columns
         int weight;         // of the second, out of 256

@@ -23,7 +23,9 @@ PangoLayout* MakeLayout(cairo_t* cairo, PangoFontDescription* description, std::
 
 }  // namespace
 
-TextFormat::~TextFormat() { Release(); }
+TextFormat::~TextFormat() {
+    Release();
+}
 
 bool TextFormat::Create() {
     PangoFontDescription* description = pango_font_description_new();
@@ -54,7 +56,8 @@ const TextMask& TextFormat::Render(std::string_view text, int layoutWidth) {
     // Measure on a scratch surface, then render into one just large enough.
     cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* scratchCairo = cairo_create(scratch);
-    PangoLayout* layout = MakeLayout(scratchCairo, Description(fontDescription_), text, layoutWidth);
+    PangoLayout* layout =
+        MakeLayout(scratchCairo, Description(fontDescription_), text, layoutWidth);
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     g_object_unref(layout);

@@ -23,7 +23,7 @@ struct TextMask {
 };
 
 class TextFormat {
-public:
+  public:
     TextFormat() = default;
     TextFormat(const TextFormat&) = delete;
     TextFormat& operator=(const TextFormat&) = delete;
@@ -36,7 +36,7 @@ public:
     // Centred lines wrapped at the layout width; "\n" breaks lines. Rendered once per text.
     const TextMask& Render(std::string_view text, int layoutWidth);
 
-private:
+  private:
     void* fontDescription_ = nullptr;  // PangoFontDescription
     std::map<std::pair<std::string, int>, TextMask> rendered_;
 };

@@ -40,7 +40,8 @@ bool Init() {
         std::fprintf(stderr, "gryvel: no audio device (%s); playing silently\n", SDL_GetError());
         SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
         audioOpen = OpenAudio();
-        if (!audioOpen) std::fprintf(stderr, "gryvel: silent audio failed too: %s\n", SDL_GetError());
+        if (!audioOpen)
+            std::fprintf(stderr, "gryvel: silent audio failed too: %s\n", SDL_GetError());
     } else {
         audioOpen = true;
     }
@@ -94,6 +95,8 @@ void Shutdown() {
     Mix_Quit();
 }
 
-int LoadedCount() { return static_cast<int>(sounds.size()); }
+int LoadedCount() {
+    return static_cast<int>(sounds.size());
+}
 
 }  // namespace DShowHLP

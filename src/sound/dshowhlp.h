@@ -9,7 +9,7 @@ namespace DShowHLP {
 
 // A sound file that is missing or cannot be decoded, or a name loaded twice.
 class LoadFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

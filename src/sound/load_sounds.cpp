@@ -15,4 +15,6 @@ int LoadSounds(const MessageSink& showMessage) {
     return 1;
 }
 
-void LibrarySoundPlayer::PlayFromStart(std::string_view name) { DShowHLP::PlayFromStart(name); }
+void LibrarySoundPlayer::PlayFromStart(std::string_view name) {
+    DShowHLP::PlayFromStart(name);
+}

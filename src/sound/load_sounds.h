@@ -23,6 +23,6 @@ int LoadSounds(const MessageSink& showMessage);
 
 // Plays the loaded sounds by name for the game.
 class LibrarySoundPlayer : public SoundPlayer {
-public:
+  public:
     void PlayFromStart(std::string_view name) override;
 };

@@ -7,11 +7,11 @@
 #include "sound/sound_player.h"
 
 class RecordingSoundPlayer : public SoundPlayer {
-public:
+  public:
     void PlayFromStart(std::string_view name) override { played_.emplace_back(name); }
     const std::vector<std::string>& Played() const { return played_; }
     void Clear() { played_.clear(); }
 
-private:
+  private:
     std::vector<std::string> played_;
 };

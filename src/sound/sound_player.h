@@ -4,7 +4,7 @@
 #include <string_view>
 
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     // Stops the named sound, rewinds it and plays it once; an unknown name does nothing.
     virtual void PlayFromStart(std::string_view name) = 0;

@@ -5,7 +5,7 @@
 namespace {
 
 class KeyboardTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ClearKeyTablesForTest(); }
 };
 

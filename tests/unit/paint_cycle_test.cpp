@@ -11,7 +11,7 @@ namespace {
 
 // A device that logs each call and can be told to fail or to lose its target.
 class FakeDevice : public PaintDevice {
-public:
+  public:
     bool failCreate = false;
     EndDrawResult endResult = EndDrawResult::Ok;
     bool present = false;

@@ -15,7 +15,7 @@ namespace {
 
 // A scratch folder that is also the current directory while a test runs.
 class ImageFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/gryvel-png-XXXXXX";
         folder_ = mkdtemp(pattern);
@@ -72,7 +72,8 @@ TEST_F(ImageFolder, BadFilesFailWithTheirPathAndReason) {
     WriteAll("empty.png", "");
     WriteAll("truncated.png", good.substr(0, good.size() / 2));
     WriteAll("header-only.png", good.substr(0, 33));
-    WriteAll("jpeg.png", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + std::string(64, 'x'));
+    WriteAll("jpeg.png",
+             std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + std::string(64, 'x'));
     WriteAll("huge.png", HeaderClaiming(100000, 100000));
     WriteAll("zero.png", HeaderClaiming(0, 10));
     mkdir("folder.png", 0755);

@@ -9,7 +9,7 @@ namespace {
 
 // The window device on SDL's software renderer over a memory surface: no display needed.
 class SdlDeviceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         screen_ = SDL_CreateRGBSurfaceWithFormat(0, 600, 720, 32, SDL_PIXELFORMAT_RGB888);
         ASSERT_NE(screen_, nullptr);

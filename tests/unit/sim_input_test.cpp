@@ -32,8 +32,8 @@ TEST(FrameList, ItemsRangesStridesAndAll) {
 }
 
 TEST(FrameList, MalformedListsNameTheBadItem) {
-    for (const char* text : {"", "1,,2", "a", "-1", "5-3", "1-", "1-5/0", "1-5/x", "2/3", "1 ,2",
-                             "99999999999999"}) {
+    for (const char* text :
+         {"", "1,,2", "a", "-1", "5-3", "1-", "1-5/0", "1-5/x", "2/3", "1 ,2", "99999999999999"}) {
         FrameSet set;
         std::string error;
         EXPECT_FALSE(set.Parse(text, error)) << text;

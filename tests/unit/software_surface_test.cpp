@@ -11,7 +11,7 @@ namespace {
 
 // A 600 x 720 frame drawn in memory, with small solid test bitmaps.
 class SoftwareSurfaceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         images_.background = Solid(64, 64, 0xFF0000FFu);
         images_.spriteSheet = Solid(64, 64, 0xFFFF0000u);
@@ -29,7 +29,8 @@ protected:
     template <typename Draw>
     void Frame(Draw draw) {
         std::mutex lock;
-        ASSERT_TRUE(OnPaint(*device_, lock, [&](DrawingSurface& s) { draw(s); }, [] {}));
+        ASSERT_TRUE(OnPaint(
+            *device_, lock, [&](DrawingSurface& s) { draw(s); }, [] {}));
     }
     std::uint32_t Pixel(int x, int y) const { return device_->Frame().At(x, y) & 0xFFFFFFu; }
     static int Green(std::uint32_t p) { return (p >> 8) & 0xFF; }

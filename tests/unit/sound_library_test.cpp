@@ -19,10 +19,12 @@ namespace {
 
 const std::string kAssets = GRYVEL_ASSET_DIR;
 
-std::string Asset(const std::string& name) { return kAssets + "/sound/" + name; }
+std::string Asset(const std::string& name) {
+    return kAssets + "/sound/" + name;
+}
 
 class SoundLibrary : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { DShowHLP::Init(); }
     void TearDown() override { DShowHLP::Shutdown(); }
 };

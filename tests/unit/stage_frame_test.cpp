@@ -10,7 +10,7 @@
 namespace {
 
 class StageFrameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         gameWorld = GameWorld{};
         ResetWorld();

@@ -9,7 +9,8 @@ namespace {
 constexpr int kWidth = 1800;
 constexpr int kHeight = 3072;
 constexpr int kLayerWidth = 600;
-constexpr int kTileHeight = 768;  // each layer repeats every 768 rows, so its scroll wrap is seamless
+constexpr int kTileHeight =
+    768;  // each layer repeats every 768 rows, so its scroll wrap is seamless
 
 // A tiny fixed generator so the scattered details come out the same every run.
 unsigned Next(unsigned& state) {

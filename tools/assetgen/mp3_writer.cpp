@@ -22,8 +22,8 @@ bool WriteMp3(const std::string& path, const std::vector<std::int16_t>& interlea
     int size = lame_encode_buffer_interleaved(lame, const_cast<short*>(interleaved.data()), frames,
                                               mp3.data(), static_cast<int>(mp3.size()));
     if (size >= 0) {
-        const int tail = lame_encode_flush(lame, mp3.data() + size,
-                                           static_cast<int>(mp3.size()) - size);
+        const int tail =
+            lame_encode_flush(lame, mp3.data() + size, static_cast<int>(mp3.size()) - size);
         size = tail >= 0 ? size + tail : -1;
     }
     lame_close(lame);

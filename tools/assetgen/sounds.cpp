@@ -14,7 +14,9 @@ using Buffer = std::vector<float>;
 
 constexpr double kTwoPi = 6.283185307179586;
 
-double NoteFrequency(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
+double NoteFrequency(int midi) {
+    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+}
 
 void AddTone(Buffer& out, double start, double length, double frequency, double volume) {
     const std::size_t first = static_cast<std::size_t>(start * kSampleRate);

@@ -30,12 +30,13 @@ bool ParseKeyScript(std::istream& input, const std::string& name, std::vector<Ke
         std::istringstream fields(line);
         std::string frameText, action, key, extra;
         fields >> frameText >> action >> key;
-        const bool frameOk =
-            !frameText.empty() && frameText.size() <= 12 &&
-            std::all_of(frameText.begin(), frameText.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const bool frameOk = !frameText.empty() && frameText.size() <= 12 &&
+                             std::all_of(frameText.begin(), frameText.end(),
+                                         [](char c) { return c >= '0' && c <= '9'; });
         const int code = KeyCode(key);
         if (!frameOk || (action != "down" && action != "up") || code < 0 || (fields >> extra)) {
-            error = name + ":" + std::to_string(lineNumber) + ": expected 'FRAME down|up KEY' with " +
+            error = name + ":" + std::to_string(lineNumber) +
+                    ": expected 'FRAME down|up KEY' with " +
                     "KEY one of left, right, up, down, space, got '" + line + "'";
             return false;
         }

@@ -54,7 +54,9 @@ struct Renderer {
         device = std::make_unique<SoftwareDevice>(images, textFormat);
         return true;
     }
-    void Paint(const GameStep& step) { OnPaint(*device, frameLock, step, [] {}); }
+    void Paint(const GameStep& step) {
+        OnPaint(*device, frameLock, step, [] {});
+    }
     bool SavePng(const std::string& path) const {
         const FrameBuffer& frame = device->Frame();
         std::vector<std::uint32_t> opaque(frame.pixels.size());
@@ -136,7 +138,8 @@ void PrintSummary(const char* title, std::vector<double> micros) {
     if (micros.empty()) return;
     std::sort(micros.begin(), micros.end());
     const auto at = [&](double q) {
-        return micros[std::min(micros.size() - 1, static_cast<std::size_t>(q * (micros.size() - 1)))];
+        return micros[std::min(micros.size() - 1,
+                               static_cast<std::size_t>(q * (micros.size() - 1)))];
     };
     double sum = 0;
     for (double m : micros) sum += m;

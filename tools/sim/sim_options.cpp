@@ -20,7 +20,8 @@ bool ParseCount(std::string_view text, long& value) {
 bool FrameSet::Contains(long frame) const {
     if (all_) return true;
     for (const Range& range : ranges_) {
-        if (frame >= range.first && frame <= range.last && (frame - range.first) % range.stride == 0)
+        if (frame >= range.first && frame <= range.last &&
+            (frame - range.first) % range.stride == 0)
             return true;
     }
     return false;
@@ -44,9 +45,9 @@ bool FrameSet::Parse(std::string_view text, std::string& error) {
             ok = slash == std::string_view::npos && ParseCount(item, range.first);
             range.last = range.first;
         } else {
-            const std::string_view last = item.substr(dash + 1, slash == std::string_view::npos
-                                                                    ? std::string_view::npos
-                                                                    : slash - dash - 1);
+            const std::string_view last =
+                item.substr(dash + 1, slash == std::string_view::npos ? std::string_view::npos
+                                                                      : slash - dash - 1);
             ok = ParseCount(item.substr(0, dash), range.first) && ParseCount(last, range.last) &&
                  range.first <= range.last;
             if (ok && slash != std::string_view::npos) {

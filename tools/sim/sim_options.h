@@ -7,13 +7,13 @@
 
 // A set of steps: `all`, or a list of F, A-B and A-B/S items.
 class FrameSet {
-public:
+  public:
     bool Contains(long frame) const;
     bool Empty() const { return !all_ && ranges_.empty(); }
     // Parses a comma list; false with a message naming the bad item.
     bool Parse(std::string_view text, std::string& error);
 
-private:
+  private:
     struct Range {
         long first, last, stride;
     };

@@ -18,7 +18,7 @@ namespace {
 
 // Builds one JSON line; floats as %.9g, which round-trips a 32-bit float.
 class JsonLine {
-public:
+  public:
     JsonLine& Raw(const char* text) {
         out_ += text;
         return *this;
@@ -50,7 +50,7 @@ public:
     }
     std::string Take() { return std::move(out_); }
 
-private:
+  private:
     std::string out_;
 };
 
@@ -104,7 +104,8 @@ void Explosions(JsonLine& json) {
 void Lasers(JsonLine& json, RuleSetName rules) {
     json.Raw(",\"enemyLasers\":[");
     bool first = true;
-    for (int slot = 3; slot < kEnemySlots; ++slot) Laser(json.Separator(first), slot, enemyLasers[slot]);
+    for (int slot = 3; slot < kEnemySlots; ++slot)
+        Laser(json.Separator(first), slot, enemyLasers[slot]);
     json.Raw("],\"lockOnLasers\":[");
     first = true;
     if (rules == RuleSetName::LockOn) {

@@ -2,7 +2,9 @@
 
 LockOnLaser lockOnLasers[kEnemySlots];
 
-void ParkLockOnLaser(int slot) { ParkLaser(lockOnLasers[slot]); }
+void ParkLockOnLaser(int slot) {
+    ParkLaser(lockOnLasers[slot]);
+}
 
 void UpdateLockOnSight(FrameContext& /*frame*/) {}
 

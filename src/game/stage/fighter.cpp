@@ -18,6 +18,8 @@ void PlaceOptions() {
 
 void MoveFighter(FrameContext& /*frame*/) {}
 
-void PlaceOptionsSection(FrameContext& /*frame*/) { PlaceOptions(); }
+void PlaceOptionsSection(FrameContext& /*frame*/) {
+    PlaceOptions();
+}
 
 void DrawOptionsAndFighter(FrameContext& /*frame*/) {}

@@ -19,7 +19,9 @@ namespace {
 constexpr float kLockOnLasersFrom = 60.0f;
 
 // The clock goes up by exactly one; every section before this one read the old value.
-void AdvanceClock() { gameWorld.stageClock = gameWorld.stageClock + 1.0f; }
+void AdvanceClock() {
+    gameWorld.stageClock = gameWorld.stageClock + 1.0f;
+}
 
 void WrapLap() {
     if (gameWorld.stageClock >= kLapFrames) gameWorld.stageClock = 0.0f;

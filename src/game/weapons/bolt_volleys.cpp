@@ -2,6 +2,8 @@
 
 BoltVolley boltVolleys[kEnemySlots];
 
-void ParkBoltVolley(int slot) { ParkShot(boltVolleys[slot]); }
+void ParkBoltVolley(int slot) {
+    ParkShot(boltVolleys[slot]);
+}
 
 void UpdateBoltVolleys(FrameContext& /*frame*/) {}

@@ -2,7 +2,9 @@
 
 EnemyLaser enemyLasers[kEnemySlots];
 
-void ParkEnemyLaser(int slot) { ParkLaser(enemyLasers[slot]); }
+void ParkEnemyLaser(int slot) {
+    ParkLaser(enemyLasers[slot]);
+}
 
 void ArmEnemyLasers(FrameContext& /*frame*/) {}
 
