@@ -58,6 +58,25 @@ printf '# hold left, fire once\n0 down left\n3 down space\n4 up space\n9 up left
 [ "$(wc -l <"$WORK/k1.jsonl")" = 12 ] || fail "--dump all printed $(wc -l <"$WORK/k1.jsonl") lines"
 cmp -s "$WORK/k1.jsonl" "$WORK/k2.jsonl" || fail "key script runs differ"
 
+# A longer script that moves into every corner and fires in bursts, against an independent model.
+python3 - "$WORK/play.txt" <<'PY'
+import sys
+lines, frame = [], 0
+for keys, hold in [("left up", 60), ("right", 90), ("down", 50), ("left down", 40), ("up right", 70)]:
+    for key in keys.split():
+        lines.append(f"{frame} down {key}")
+    for shot in range(frame + 2, frame + hold - 2, 3):  # press and release: one volley each
+        lines.append(f"{shot} down space")
+        lines.append(f"{shot + 1} up space")
+    for key in keys.split():
+        lines.append(f"{frame + hold} up {key}")
+    frame += hold
+lines.append(f"{frame} down space")  # held to the end: fires once
+open(sys.argv[1], "w").write("\n".join(lines) + "\n")
+PY
+"$SIM" --frames 400 --keys "$WORK/play.txt" --dump all >"$WORK/play.jsonl"
+python3 "$E2E_DIR/fighter_model.py" "$WORK/play.txt" "$WORK/play.jsonl"
+
 # Rendering chosen steps to PNG, from the folder that holds images/.
 (cd "$BUILD" && "$SIM" --frames 3 --png 0,2 --out "$WORK")
 for f in 0 2; do

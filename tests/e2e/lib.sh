@@ -12,6 +12,8 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+# Keep the work folder for a look: GRYVEL_E2E_KEEP=1
+[ -n "${GRYVEL_E2E_KEEP:-}" ] && trap - EXIT
 
 fail() {
     echo "FAIL: $*" >&2

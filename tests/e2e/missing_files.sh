@@ -32,6 +32,13 @@ expect_message() {  # case name, message, path the reason must name
 }
 
 mkdir -p "$WORK/empty"
+# An audio driver that cannot open falls back to silence and the start goes on to the files.
+code=0
+(cd "$WORK/empty" && env -u DISPLAY SDL_AUDIODRIVER=nosuchdriver timeout 20 "$GAME") \
+    >/dev/null 2>"$WORK/stderr.txt" || code=$?
+expect_message "$code" "no audio device" "$IMAGE_MESSAGE" "images/back01.png"
+grep -q "playing silently" "$WORK/stderr.txt" || fail "no word of the silent fallback"
+
 expect_message "$(run_headless "$WORK/empty")" "empty folder" "$IMAGE_MESSAGE" "images/back01.png"
 grep -q "jiki1" "$WORK/stderr.txt" && fail "the second image was tried after the first failed"
 

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The real game in a real X server: its window, what it draws, and a real close.
+# The real game in a real X server: its window, what it draws, keys, the music it plays and a
+# real close.
 # Usage: window.sh BUILD_DIR (the folder holding gryvel and the generated images/ and sound/).
 source "$(dirname "$0")/lib.sh"
 BUILD="$(cd "$1" && pwd)"
 
 start_x
 cd "$BUILD"
-# No audio driver named: on a machine without a sound card this also runs the silent fallback.
-env -u SDL_AUDIODRIVER ./gryvel >"$WORK/out.txt" 2>&1 &
+# SDL's disk driver records the mixed output, so the test hears what a player would.
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/audio.raw" ./gryvel >"$WORK/out.txt" 2>&1 &
 GAME=$!
 WIN="$(wait_window '^KESTRIVAN MORVALENT$')"
 
@@ -20,18 +21,55 @@ xprop -id "$WIN" WM_CLASS | grep -q '"__QZ_DX2DDEMO_WINDOW"' || fail "wrong wind
 xprop -id "$WIN" WM_NORMAL_HINTS | grep -q 'program specified minimum size: 600 by 720' ||
     fail "window is resizable"
 
-sleep 3
-screenshot "$WIN" "$WORK/shot.png"
-read -r width height mean distinct < <(png_stats "$WORK/shot.png")
+# The lap opens under the cover picture for 100 frames (3.3 s); then the stage shows.
+sleep 5
+screenshot "$WIN" "$WORK/start.png"
+read -r width height mean distinct < <(png_stats "$WORK/start.png")
 echo "screenshot ${width}x${height}, mean brightness $mean, $distinct colours"
 [ "$width" = 600 ] && [ "$height" = 720 ] || fail "screenshot is ${width}x${height}"
-# The background layers: a dark starfield with many shades, not a black or flat window.
 python3 -c "import sys; sys.exit(0 if 5 < $mean < 120 and $distinct > 200 else 1)" ||
-    fail "the background is not drawn (mean $mean, $distinct colours)"
+    fail "the stage is not drawn (mean $mean, $distinct colours)"
+python3 "$E2E_DIR/fighter_probe.py" "$WORK/start.png" >"$WORK/before.txt" ||
+    fail "no fighter in the first screenshot"
+echo "before: $(cat "$WORK/before.txt")"
+
+# Hold left for a second, then fire: the fighter has moved and green shots fly above it.
+xdotool keydown --window "$WIN" Left
+sleep 1
+xdotool keyup --window "$WIN" Left
+# A press released before the next step is never seen: hold space across a few steps.
+xdotool keydown --window "$WIN" space
+sleep 0.15
+xdotool keyup --window "$WIN" space
+sleep 0.1
+screenshot "$WIN" "$WORK/moved.png"
+python3 "$E2E_DIR/fighter_probe.py" "$WORK/moved.png" >"$WORK/after.txt" ||
+    fail "no fighter in the second screenshot"
+echo "after: $(cat "$WORK/after.txt")"
+read -r x0 _ _ <"$WORK/before.txt"
+read -r x1 _ shots <"$WORK/after.txt"
+python3 -c "import sys; sys.exit(0 if $x1 < $x0 - 100 else 1)" || fail "the fighter did not move left"
+[ "$shots" -gt 50 ] || fail "no green shots above the fighter ($shots pixels)"
 
 xdotool windowclose "$WIN"
 wait_exit "$GAME" 10
-    code="$EXIT_CODE"
+code="$EXIT_CODE"
 cat "$WORK/out.txt"
 [ "$code" = 0 ] || fail "exit code $code after closing the window"
-echo "PASS: window, background and close"
+
+# The first track starts on frame 10 (a third of a second in) and plays on; before it, silence.
+python3 - "$WORK/audio.raw" <<'PY'
+import array, sys
+samples = array.array("h", open(sys.argv[1], "rb").read())
+rate = 44100 * 2  # stereo
+loud = [i for i, s in enumerate(samples) if abs(s) > 2000]
+assert loud, "the recording is silent"
+start = loud[0] / rate
+total = len(samples) / rate
+after = samples[loud[0]:loud[0] + rate]
+energy = sum(abs(s) for s in after) / len(after)
+print(f"audio: {total:.1f} s recorded, music from {start:.2f} s, mean level {energy:.0f} after")
+assert 0.2 < start < 2.5, f"music started at {start:.2f} s"
+assert energy > 500, "the music is too quiet"
+PY
+echo "PASS: window, stage, keys, music and close"

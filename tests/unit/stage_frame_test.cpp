@@ -1,25 +1,9 @@
-#include <gtest/gtest.h>
-
-#include "game/frame_context.h"
-#include "game/stage/reset.h"
-#include "game/stage/stage_frame.h"
-#include "game/stage/world.h"
-#include "gfx/recording_surface.h"
-#include "sound/recording_sound_player.h"
+#include "game_fixture.h"
 
 namespace {
 
-class StageFrameTest : public ::testing::Test {
+class StageFrameTest : public GameTest {
   protected:
-    void SetUp() override {
-        gameWorld = GameWorld{};
-        ResetWorld();
-    }
-    void Step() {
-        surface.Clear();
-        FrameContext frame{surface, sounds};
-        GameFrame(frame);
-    }
     // The destination of the n-th background draw of the last step.
     RectF BackgroundDraw(int n, RectF* source = nullptr) {
         int seen = 0;
@@ -33,9 +17,6 @@ class StageFrameTest : public ::testing::Test {
         ADD_FAILURE() << "no background draw " << n;
         return RectF{};
     }
-
-    RecordingSurface surface;
-    RecordingSoundPlayer sounds;
 };
 
 TEST_F(StageFrameTest, FirstFrameLeavesTheScrollAndAdvancesTheClock) {
