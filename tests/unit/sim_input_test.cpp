@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -7,6 +13,7 @@
 #include "app/keyboard.h"
 #include "sim/key_script.h"
 #include "sim/sim_options.h"
+#include "sim/state_dump.h"
 
 namespace {
 
@@ -102,6 +109,39 @@ TEST(KeyScript, MalformedLinesAreNamed) {
         std::string error;
         EXPECT_FALSE(ParseKeyScript(script, "keys.txt", events, error)) << line;
         EXPECT_NE(error.find("keys.txt:2"), std::string::npos) << error;
+    }
+}
+
+TEST(DumpFloats, PrintedExactlyAsPercentPoint9g) {
+    std::vector<float> values = {0.0f,
+                                 -0.0f,
+                                 1.0f,
+                                 -2550.0f,
+                                 0.002f,
+                                 714.299988f,
+                                 3.14f,
+                                 1e-5f,
+                                 1e30f,
+                                 -1e-30f,
+                                 0.1f,
+                                 123456789.0f,
+                                 16777216.0f,
+                                 std::numeric_limits<float>::denorm_min(),
+                                 std::numeric_limits<float>::max(),
+                                 std::numeric_limits<float>::infinity()};
+    std::mt19937 bits(12345);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint32_t pattern = bits();
+        float value;
+        std::memcpy(&value, &pattern, sizeof value);
+        if (!std::isnan(value)) values.push_back(value);
+    }
+    for (float value : values) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.9g", static_cast<double>(value));
+        std::string printed;
+        AppendDumpFloat(printed, value);
+        ASSERT_EQ(printed, expected) << value;
     }
 }
 

@@ -2,7 +2,17 @@
 
 namespace {
 
-using StagingTest = GameTest;
+class StagingTest : public GameTest {
+  protected:
+    // The music restarted in the last step (enemies may lock on and burst meanwhile).
+    std::vector<std::string> Music() const {
+        std::vector<std::string> music;
+        for (const std::string& name : sounds.Played()) {
+            if (name.rfind("bgm", 0) == 0) music.push_back(name);
+        }
+        return music;
+    }
+};
 
 TEST_F(StagingTest, MusicChangesOnItsExactClockValuesOnly) {
     const std::pair<float, const char*> cues[] = {{10, "bgm001"},    {2500, "bgm002"},
@@ -10,10 +20,10 @@ TEST_F(StagingTest, MusicChangesOnItsExactClockValuesOnly) {
                                                   {10000, "bgm002"}, {12500, "bgm003"}};
     for (const auto& [clock, name] : cues) {
         StepTo(clock);
-        EXPECT_EQ(sounds.Played(), std::vector<std::string>{name}) << clock;
+        EXPECT_EQ(Music(), std::vector<std::string>{name}) << clock;
         for (float neighbour : {clock - 1, clock + 1}) {
             StepTo(neighbour);
-            EXPECT_TRUE(sounds.Played().empty()) << neighbour;
+            EXPECT_TRUE(Music().empty()) << neighbour;
         }
     }
 }
@@ -22,7 +32,9 @@ TEST_F(StagingTest, AWholeLapPlaysTheSixCuesInOrder) {
     std::vector<std::string> played;
     for (int step = 0; step < 14300; ++step) {
         Step();
-        for (const std::string& name : sounds.Played()) played.push_back(name);
+        for (const std::string& name : sounds.Played()) {
+            if (name.rfind("bgm", 0) == 0) played.push_back(name);
+        }
     }
     EXPECT_EQ(played, (std::vector<std::string>{"bgm001", "bgm002", "bgm003", "bgm001", "bgm002",
                                                 "bgm003"}));

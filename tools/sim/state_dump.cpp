@@ -1,5 +1,6 @@
 #include "sim/state_dump.h"
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 
@@ -14,6 +15,14 @@
 #include "game/weapons/ring_volleys.h"
 #include "game/weapons/sweep_streams.h"
 
+// Exactly printf's "%.9g", done by to_chars (the same rules, far faster).
+void AppendDumpFloat(std::string& out, float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                      std::chars_format::general, 9);
+    out.append(buffer, result.ptr);
+}
+
 namespace {
 
 // Builds one JSON line; floats as %.9g, which round-trips a 32-bit float.
@@ -24,9 +33,7 @@ class JsonLine {
         return *this;
     }
     JsonLine& Float(float value) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-        out_ += buffer;
+        AppendDumpFloat(out_, value);
         return *this;
     }
     JsonLine& Int(long long value) {

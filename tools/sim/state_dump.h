@@ -7,6 +7,9 @@
 #include "gfx/counting_surface.h"
 #include "sim/sim_options.h"
 
+// Appends a float as "%.9g" would print it (round-trips a 32-bit float).
+void AppendDumpFloat(std::string& out, float value);
+
 // The world after step `frame`: the sounds played and draw calls made during that step.
 std::string DumpState(long frame, RuleSetName rules, const std::vector<std::string>& sounds,
                       const DrawCounts& draws);

@@ -17,9 +17,12 @@ struct Enemy {
 
 extern Enemy enemies[kEnemySlots];
 
-// Frees the slot: alive, hit and burst progress to 0, the enemy to the parked position.
-// The flight curve's step and heading are kept.
+// The world reset's parking: alive, hit and burst progress to 0, the enemy to the parked
+// position. The flight curve's step and heading are kept.
 void ParkEnemy(int slot);
+
+// Frees an enemy that left or burst: parked, with every field of its flight cleared too.
+void ParkEnemy(Enemy& enemy);
 
 // The enemy pass: spawn, flight, sprite, bottom cull and the slot's burst, slot by slot.
 void UpdateEnemies(FrameContext& frame);

@@ -4,6 +4,7 @@
 #include "game/enemies/enemy_table.h"
 #include "game/enemies/explosions.h"
 #include "game/enemies/lock_on.h"
+#include "game/game_random.h"
 #include "game/stage/fighter.h"
 #include "game/stage/shots.h"
 #include "game/stage/world.h"
@@ -37,6 +38,7 @@ void ResetWorld() {
 }
 
 void ZeroAllTables() {
+    ResetGameRandom();
     gameWorld = GameWorld{};
     for (Enemy& enemy : enemies) enemy = Enemy{};
     for (Explosion& explosion : explosions) explosion = Explosion{};

@@ -3,6 +3,7 @@
 
 void ResetWorld();
 
-// Every table back to all zero, as at program start. The game never does this; the headless
-// runner's benchmark and the tests run several games in one process.
+// Every table back to all zero and the random generator to its first draw, as at program
+// start. The game never does this; the runner's benchmark and the tests run several games in
+// one process.
 void ZeroAllTables();
