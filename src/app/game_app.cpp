@@ -44,7 +44,7 @@ int Fail(const char* what) {
 
 }  // namespace
 
-int RunGame() {
+int RunGame(RuleSet rules) {
     // Events and the wake-up event type; video comes up with the window, so that a machine
     // without a display still checks every file first.
     if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return Fail("cannot start SDL");
@@ -82,8 +82,8 @@ int RunGame() {
     Invalidation invalidation(WakeMainThread);
     LibrarySoundPlayer sounds;
     SdlDevice device([window] { return CreateWindowRenderer(window); }, images, textFormat);
-    const GameStep step = [&sounds](DrawingSurface& surface) {
-        FrameContext frame{surface, sounds};
+    const GameStep step = [&sounds, rules](DrawingSurface& surface) {
+        FrameContext frame{surface, sounds, rules};
         GameFrame(frame);
     };
     const auto invalidate = [&invalidation] { invalidation.Invalidate(); };

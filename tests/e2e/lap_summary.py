@@ -1,7 +1,9 @@
 """Reads a gryvel-sim dump of every step on standard input and checks the lap's story: every
 enemy that came down into the lasers' range (y >= -160) was destroyed, with exactly one "hit"
 each, and the clock ends back at 0. Every tenth step is also read whole: every number finite,
-every live element inside the bounds its table culls it at. Prints the counts and the SHA-256."""
+every live element inside the bounds its table culls it at. Prints the counts and the SHA-256.
+Usage: lap_summary.py lockon|shothit. Under the shot-hit rules only the shots destroy enemies,
+so the lock-on story is not asked for; the run must still destroy some."""
 
 import hashlib
 import json
@@ -54,6 +56,7 @@ def check_bounds(step):
 
 
 def main():
+    rules = sys.argv[1]
     digest = hashlib.sha256()
     steps = hits = spawned = destroyed = left_unhit = 0
     alive = [0] * 48
@@ -87,8 +90,11 @@ def main():
     assert steps == 14300, steps
     assert clock == 0, clock
     assert spawned > 100, spawned
-    assert destroyed == hits, (destroyed, hits)
-    assert left_unhit == 0, left_unhit
+    if rules == "lockon":
+        assert destroyed == hits, (destroyed, hits)
+        assert left_unhit == 0, left_unhit
+    else:
+        assert hits > 50, hits
 
 
 if __name__ == "__main__":

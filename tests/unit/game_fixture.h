@@ -25,7 +25,7 @@ class GameTest : public ::testing::Test {
     void Step() {
         surface.Clear();
         sounds.Clear();
-        FrameContext frame{surface, sounds};
+        FrameContext frame{surface, sounds, rules};
         GameFrame(frame);
     }
     void StepTo(float clock) {
@@ -48,4 +48,5 @@ class GameTest : public ::testing::Test {
 
     RecordingSurface surface;
     RecordingSoundPlayer sounds;
+    RuleSet rules = RuleSet::LockOn;
 };

@@ -34,6 +34,10 @@ int UsageError(const std::string& message) {
     return kUsageError;
 }
 
+RuleSet RulesOf(const SimOptions& options) {
+    return options.rules == RuleSetName::ShotHit ? RuleSet::ShotHit : RuleSet::LockOn;
+}
+
 // Draws steps in memory through the same surface the window uses.
 struct Renderer {
     GameImages images;
@@ -101,12 +105,12 @@ RunResult Run(const SimOptions& options, const std::vector<KeyEvent>& keys, Rend
         if (draw) {
             renderer->Paint([&](DrawingSurface& surface) {
                 counter.SetInner(&surface);
-                FrameContext context{counter, sounds};
+                FrameContext context{counter, sounds, RulesOf(options)};
                 GameFrame(context);
                 counter.SetInner(nullptr);
             });
         } else {
-            FrameContext context{counter, sounds};
+            FrameContext context{counter, sounds, RulesOf(options)};
             GameFrame(context);
         }
         const double micros =
@@ -159,9 +163,6 @@ int main(int argc, char** argv) {
     SimOptions options;
     std::string error;
     if (!ParseSimOptions(argc, argv, options, error)) return UsageError(error);
-    if (options.rules == RuleSetName::ShotHit) {
-        return UsageError("rule set 'shothit' is not available in this build yet");
-    }
 
     std::vector<KeyEvent> keys;
     if (!options.keysPath.empty()) {

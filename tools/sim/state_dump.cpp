@@ -8,6 +8,7 @@
 #include "game/enemies/enemy_table.h"
 #include "game/enemies/explosions.h"
 #include "game/enemies/lock_on.h"
+#include "game/rules/option_lasers.h"
 #include "game/stage/world.h"
 #include "game/weapons/bolt_fans.h"
 #include "game/weapons/bolt_volleys.h"
@@ -120,7 +121,12 @@ void Lasers(JsonLine& json, RuleSetName rules) {
             Laser(json.Separator(first), slot, lockOnLasers[slot]);
         }
     }
-    json.Raw("],\"optionLasers\":[]");
+    json.Raw("],\"optionLasers\":[");
+    first = true;
+    if (rules == RuleSetName::ShotHit) {
+        for (int i = 0; i < kOptionCount; ++i) Laser(json.Separator(first), i, optionLasers[i]);
+    }
+    json.Raw("]");
 }
 
 void RingVolleys(JsonLine& json) {

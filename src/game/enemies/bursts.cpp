@@ -53,7 +53,10 @@ void SeedOrRemove(FrameContext& frame, Enemy& enemy, BurstParticle& particle, in
     if (enemy.hit <= 0.0f) return;
     enemy.burstCounter = enemy.burstCounter + 1.0f;
     if (enemy.burstCounter >= 1.0f && enemy.burstCounter <= kLastSeedCount) {
-        if (enemy.burstCounter == 2.0f) frame.sounds.PlayFromStart("hit");
+        // Under the shot-hit rules the shot that hit has already played "hit".
+        if (enemy.burstCounter == 2.0f && frame.rules == RuleSet::LockOn) {
+            frame.sounds.PlayFromStart("hit");
+        }
         Seed(particle, j, enemy);
     }
     if (enemy.burstCounter >= kLastSeedCount + 1.0f) ParkEnemy(enemy);

@@ -4,6 +4,7 @@
 #include "game/enemies/explosions.h"
 #include "game/laser_ribbon.h"
 #include "game/stage/world.h"
+#include "gfx/glow_line.h"
 
 LockOnLaser lockOnLasers[kEnemySlots];
 
@@ -11,6 +12,8 @@ namespace {
 
 constexpr float kArmFromY = -160.0f;  // enemies at or below this height draw a laser
 constexpr int kDestroyingPoint = 18;  // only this point of a ribbon destroys its enemy
+
+constexpr std::uint32_t kTieLineColour = 0x00FF00;
 
 constexpr RectF kIdleSight{1200, 0, 1600, 300};
 constexpr RectF kLockedSight{1200, 300, 1600, 600};
@@ -55,7 +58,8 @@ void ParkLockOnLaser(int slot) {
     ParkLaser(lockOnLasers[slot]);
 }
 
-// Every enemy in the region gets the locked sight, its marker and a restart of "loc".
+// Every enemy in the region gets the locked sight, its marker and a restart of "loc"; under the
+// shot-hit rules a green line also ties the fighter to it.
 void UpdateLockOnSight(FrameContext& frame) {
     for (const Enemy& enemy : enemies) {
         if (!InLockOnRegion(enemy)) continue;
@@ -64,6 +68,10 @@ void UpdateLockOnSight(FrameContext& frame) {
             BitmapId::SpriteSheet,
             RectF{enemy.x - 35.0f, enemy.y - 35.0f, enemy.x + 35.0f, enemy.y + 35.0f}, 1.0f,
             kLockMarker);
+        if (frame.rules == RuleSet::ShotHit) {
+            DrawGlowLine(frame.surface, kTieLineColour,
+                         PointF{gameWorld.playerX, gameWorld.playerY}, PointF{enemy.x, enemy.y});
+        }
         frame.sounds.PlayFromStart("loc");
     }
 }

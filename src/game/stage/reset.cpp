@@ -5,6 +5,7 @@
 #include "game/enemies/explosions.h"
 #include "game/enemies/lock_on.h"
 #include "game/game_random.h"
+#include "game/rules/option_lasers.h"
 #include "game/stage/fighter.h"
 #include "game/stage/shots.h"
 #include "game/stage/world.h"
@@ -49,6 +50,7 @@ void ZeroAllTables() {
         sweepStreams[slot] = SweepStreams{};
         enemyLasers[slot] = EnemyLaser{};
         lockOnLasers[slot] = LockOnLaser{};
+        if (slot < kOptionCount) optionLasers[slot] = OptionLaser{};
         for (BurstParticle& particle : bursts[slot]) particle = BurstParticle{};
     }
 }

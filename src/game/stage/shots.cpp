@@ -1,6 +1,7 @@
 #include "game/stage/shots.h"
 
 #include "app/keyboard.h"
+#include "game/rules/shot_hits.h"
 #include "gfx/glow_line.h"
 
 namespace {
@@ -62,12 +63,14 @@ void DrawShot(FrameContext& frame, int pool, const PlayerShot& shot) {
 }
 
 // A shot is drawn where it stands, then moves; one that reaches exactly -32 is drawn once more.
+// Under the shot-hit rules it is tested against the enemies where it has just moved to.
 void UpdateShotPools(FrameContext& frame) {
     for (int pool = 0; pool < kShotPools; ++pool) {
         for (PlayerShot& shot : gameWorld.shotPools[pool].shots) {
             if (shot.active < 1) continue;
             DrawShot(frame, pool, shot);
             shot.y = shot.y - kShotSpeed;
+            if (frame.rules == RuleSet::ShotHit) HitEnemiesWithShot(frame, shot);
             if (shot.y < kRetireLine) shot.active = 0;
         }
     }

@@ -3,6 +3,7 @@
 #include "game/enemies/enemy_table.h"
 #include "game/enemies/explosions.h"
 #include "game/enemies/lock_on.h"
+#include "game/rules/option_lasers.h"
 #include "game/stage/background.h"
 #include "game/stage/fighter.h"
 #include "game/stage/shots.h"
@@ -37,6 +38,7 @@ void StageFrame(FrameContext& frame) {
     UpdateShotPools(frame);
     PlaceOptionsSection(frame);
     DrawOptionsAndFighter(frame);
+    if (frame.rules == RuleSet::ShotHit) UpdateOptionLasers(frame);
     ArmEnemyLasers(frame);
     UpdateEnemyLasers(frame);
     UpdateRingVolleys(frame);
@@ -47,7 +49,9 @@ void StageFrame(FrameContext& frame) {
     UpdateRisingFans(frame);
     UpdateEnemies(frame);
     UpdateLockOnSight(frame);
-    if (gameWorld.stageClock >= kLockOnLasersFrom) UpdateLockOnLasers(frame);
+    if (frame.rules == RuleSet::LockOn && gameWorld.stageClock >= kLockOnLasersFrom) {
+        UpdateLockOnLasers(frame);
+    }
     DrawIdleSight(frame);
     PlayMusicSchedule(frame);
     DrawEndingTexts(frame);
