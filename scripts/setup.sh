@@ -15,7 +15,7 @@ PACKAGES=(
     libmp3lame-dev libx11-dev fonts-noto-cjk fonts-noto-cjk-extra
 )
 if [ "$MODE" = test ]; then
-    PACKAGES+=(libgtest-dev googletest xvfb xdotool x11-utils imagemagick)
+    PACKAGES+=(libgtest-dev googletest xvfb xdotool x11-utils imagemagick ffmpeg)
 fi
 
 install_missing() {

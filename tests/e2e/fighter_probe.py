@@ -1,5 +1,8 @@
-"""Finds the fighter and the shots in a screenshot of the game. Prints "x y shots": the centre of
-the fighter's light body pixels and the count of bright green shot pixels above it."""
+"""Finds the fighter and its shots in a screenshot of the game. The four options trail the
+fighter symmetrically and are the only mint-green pods on screen, so their centre gives the
+fighter's x (biased towards the field when some stand outside it). The fighter's own shots are
+pairs of straight vertical green lines 20 apart. Prints "x y pairs": that centre and how many
+such pairs of lines stand above it."""
 
 import sys
 
@@ -13,23 +16,28 @@ def main():
         i = x * channels
         return rows[y][i], rows[y][i + 1], rows[y][i + 2]
 
-    # The fighter's body is pale blue-white, in the fighter's band of the field.
-    body = [(x, y) for y in range(380, 720) for x in range(width)
-            if all(c > 190 for c in pixel(x, y)) and pixel(x, y)[2] > 215]
-    # Stars are single pixels: the fighter is the largest cluster of body pixels by column.
-    columns = {}
-    for x, y in body:
-        columns.setdefault(x // 25, []).append((x, y))
-    if not columns:
+    pods = []
+    for y in range(380, height):
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            if g >= 200 and 100 <= r <= 170 and 160 <= b <= 230 and g - r >= 60:
+                pods.append((x, y))
+    if len(pods) < 60:
         sys.exit(1)
-    cluster = max(columns.values(), key=len)
-    if len(cluster) < 100:
-        sys.exit(1)
-    cx = sum(x for x, _ in cluster) / len(cluster)
-    cy = sum(y for _, y in cluster) / len(cluster)
-    shots = sum(1 for y in range(0, int(cy)) for x in range(max(0, int(cx) - 120), min(width, int(cx) + 120))
-                if pixel(x, y)[1] > 200 and pixel(x, y)[0] < 120 and pixel(x, y)[2] < 120)
-    print(round(cx), round(cy), shots)
+    cx = sum(x for x, _ in pods) / len(pods)
+    cy = sum(y for _, y in pods) / len(pods)
+    # Columns holding a straight green run of 30 pixels or more: shot lines (40 long).
+    runs = {}
+    for x in range(width):
+        run = best = 0
+        for y in range(0, int(cy) - 40):
+            r, g, b = pixel(x, y)
+            run = run + 1 if g > 200 and g - r > 100 and g - b > 100 else 0
+            best = max(best, run)
+        if best >= 30:
+            runs[x] = best
+    pairs = sum(1 for x in runs if any(x + d in runs for d in (19, 20, 21)))
+    print(round(cx), round(cy), pairs)
 
 
 if __name__ == "__main__":

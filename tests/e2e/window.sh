@@ -37,19 +37,19 @@ echo "before: $(cat "$WORK/before.txt")"
 xdotool keydown --window "$WIN" Left
 sleep 1
 xdotool keyup --window "$WIN" Left
-# A press released before the next step is never seen: hold space across a few steps.
+# A press released before the next step is never seen: hold space across several steps (one
+# volley all the same) and look while it is held.
 xdotool keydown --window "$WIN" space
-sleep 0.15
-xdotool keyup --window "$WIN" space
-sleep 0.1
+sleep 0.4
 screenshot "$WIN" "$WORK/moved.png"
+xdotool keyup --window "$WIN" space
 python3 "$E2E_DIR/fighter_probe.py" "$WORK/moved.png" >"$WORK/after.txt" ||
     fail "no fighter in the second screenshot"
 echo "after: $(cat "$WORK/after.txt")"
 read -r x0 _ _ <"$WORK/before.txt"
-read -r x1 _ shots <"$WORK/after.txt"
+read -r x1 _ pairs <"$WORK/after.txt"
 python3 -c "import sys; sys.exit(0 if $x1 < $x0 - 100 else 1)" || fail "the fighter did not move left"
-[ "$shots" -gt 50 ] || fail "no green shots above the fighter ($shots pixels)"
+[ "$pairs" -gt 0 ] || fail "no pair of green shot lines above the fighter"
 
 xdotool windowclose "$WIN"
 wait_exit "$GAME" 10
@@ -62,14 +62,14 @@ python3 - "$WORK/audio.raw" <<'PY'
 import array, sys
 samples = array.array("h", open(sys.argv[1], "rb").read())
 rate = 44100 * 2  # stereo
-loud = [i for i, s in enumerate(samples) if abs(s) > 2000]
+loud = [i for i, s in enumerate(samples) if abs(s) > 500]
 assert loud, "the recording is silent"
 start = loud[0] / rate
 total = len(samples) / rate
-after = samples[loud[0]:loud[0] + rate]
+after = samples[loud[0]:loud[0] + 3 * rate]  # the opening bars fade in
 energy = sum(abs(s) for s in after) / len(after)
 print(f"audio: {total:.1f} s recorded, music from {start:.2f} s, mean level {energy:.0f} after")
 assert 0.2 < start < 2.5, f"music started at {start:.2f} s"
-assert energy > 500, "the music is too quiet"
+assert energy > 150, "the music is too quiet"
 PY
 echo "PASS: window, stage, keys, music and close"

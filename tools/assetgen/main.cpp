@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string root = argv[1];
-    if (!MakeFolder(root + "/images") || !MakeFolder(root + "/sound")) {
+    if (!MakeFolder(root) || !MakeFolder(root + "/images") || !MakeFolder(root + "/sound")) {
         std::fprintf(stderr, "gryvel-assets: cannot make the folders under %s\n", root.c_str());
         return 1;
     }

@@ -1,11 +1,9 @@
 #pragma once
-// Encodes 44.1 kHz stereo 16-bit samples to an MP3 file with LAME.
+// Encodes 44.1 kHz stereo audio to an MP3 file with LAME, tagged for gapless playback (the
+// decoder trims the encoder's delay and padding, so a short effect starts at once).
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
-constexpr int kSampleRate = 44100;
+#include "assetgen/audio.h"
 
-// Interleaved left/right samples.
-bool WriteMp3(const std::string& path, const std::vector<std::int16_t>& interleaved);
+bool WriteMp3(const std::string& path, const Stereo& audio);
