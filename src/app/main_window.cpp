@@ -1,7 +1,10 @@
 #include "app/main_window.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/window_geometry.h"
 #include "app/x11_close_guard.h"
@@ -21,6 +24,17 @@ bool IsSoftwareGl(SDL_Renderer* renderer) {
     const char* text = reinterpret_cast<const char*>(name);
     return std::strstr(text, "llvmpipe") != nullptr || std::strstr(text, "softpipe") != nullptr ||
            std::strstr(text, "Software Rasterizer") != nullptr;
+}
+
+// A GPU shows up as a DRI render node. Without one, accelerated rendering can only be Mesa's
+// software GL: skip it without loading it (it costs memory, threads and a slow shutdown).
+bool HasGpuRenderNode() {
+    for (int node = 128; node < 136; ++node) {
+        if (access(("/dev/dri/renderD" + std::to_string(node)).c_str(), R_OK | W_OK) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -54,6 +68,12 @@ SDL_Window* CreateMainWindow() {
 }
 
 SDL_Renderer* CreateWindowRenderer(SDL_Window* window) {
+    if (!HasGpuRenderNode()) {
+        // The software renderer draws into the window's own framebuffer; SDL would otherwise
+        // probe GL for one.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     if (renderer != nullptr && IsSoftwareGl(renderer)) {
         SDL_DestroyRenderer(renderer);

@@ -10,6 +10,6 @@ inline constexpr const char* kWindowClass = "__QZ_DX2DDEMO_WINDOW";
 // in SDL_GetError). The window is created hidden.
 SDL_Window* CreateMainWindow();
 
-// A renderer for the window: the accelerated one when it is a real GPU, SDL's own software
-// renderer when there is none or when the accelerated one is only software GL.
+// A renderer to present the frames: the accelerated one on a real GPU, SDL's own software
+// renderer when there is no GPU or the accelerated one turns out to be software GL.
 SDL_Renderer* CreateWindowRenderer(SDL_Window* window);

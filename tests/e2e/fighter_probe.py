@@ -26,7 +26,8 @@ def main():
         sys.exit(1)
     cx = sum(x for x, _ in pods) / len(pods)
     cy = sum(y for _, y in pods) / len(pods)
-    # Columns holding a straight green run of 30 pixels or more: shot lines (40 long).
+    # Columns holding a straight green run of 20 pixels or more: shot lines are 40 long, and the
+    # sight frame drawn over them may cut one.
     runs = {}
     for x in range(width):
         run = best = 0
@@ -34,7 +35,7 @@ def main():
             r, g, b = pixel(x, y)
             run = run + 1 if g > 200 and g - r > 100 and g - b > 100 else 0
             best = max(best, run)
-        if best >= 30:
+        if best >= 20:
             runs[x] = best
     pairs = sum(1 for x in runs if any(x + d in runs for d in (19, 20, 21)))
     print(round(cx), round(cy), pairs)
