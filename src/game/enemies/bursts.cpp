@@ -105,9 +105,13 @@ void ParkBursts(int slot) {
 
 void UpdateBurst(FrameContext& frame, int slot) {
     Enemy& enemy = enemies[slot];
+    // Nothing in this pass sets hit, so a slot that is not bursting now will not start to.
+    const bool bursting = enemy.hit > 0.0f;
     for (int j = 0; j < kBurstParticles; ++j) {
         BurstParticle& particle = bursts[slot][j];
-        SeedOrRemove(frame, enemy, particle, j);
+        if (bursting) SeedOrRemove(frame, enemy, particle, j);
+        // A parked particle stays parked: the culls would only park it again.
+        if (particle.x == parkedX && particle.y == parkedY) continue;
         Fly(frame, particle, j);
         FieldCull(particle);
         FighterTouch(particle);

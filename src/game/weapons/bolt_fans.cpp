@@ -47,6 +47,9 @@ void UpdateGroup(FrameContext& frame, const Group& group) {
             for (int m = 0; m < 6; ++m) {
                 const Member& member = group.members[m];
                 EnemyShot& bolt = boltFans[slot][group.firstStored + m].bolts[k];
+                if (!inBand && bolt.active == 0.0f && bolt.x == parkedX && bolt.y == parkedY) {
+                    continue;  // at rest: nothing but a spawn changes it
+                }
                 if (inBand && bolt.active == 0.0f) bolt = EnemyShot{enemy.x, enemy.y, 1.0f};
                 if (bolt.active == 1.0f) {
                     const float side = static_cast<float>(member.side);

@@ -25,6 +25,17 @@ inline float StepAlong(double (*trig)(double), double angle, double speed) {
     return static_cast<float>(trig(angle) * speed);
 }
 
+// A pellet at rest in the parked position: nothing but a spawn changes it.
+inline bool AtRest(const EnemyShot& pellet) {
+    return pellet.active == 0.0f && pellet.x == parkedX && pellet.y == parkedY;
+}
+
+// The float step of a fixed direction at a fixed speed, computed once: the same value the
+// formula gives every frame.
+struct FixedStep {
+    float x, y;
+};
+
 inline bool EnemyFlyingBetween(float low, float high, std::int32_t alive, float y) {
     return alive > 0 && y >= low && y <= high;
 }

@@ -25,9 +25,22 @@ constexpr float kBandTop = 150.0f;
 constexpr float kBandBottom = 200.0f;
 
 // Pellet k heads at 360 - 10k taken as radians, not degrees: all different, unevenly spread.
-double DirectionOf(int k) {
-    return static_cast<double>(360 - 10 * k);
-}
+double DirectionOf(int k) { return static_cast<double>(360 - 10 * k); }
+
+// The step of pellet k of ring r, the same every frame.
+struct RingSteps {
+    FixedStep step[kRingsPerSlot][kPelletsPerRing];
+    RingSteps() {
+        for (int r = 0; r < kRingsPerSlot; ++r) {
+            for (int k = 0; k < kPelletsPerRing; ++k) {
+                step[r][k] = FixedStep{StepAlong(std::cos, DirectionOf(k), kRings[r].speed),
+                                       StepAlong(std::sin, DirectionOf(k), kRings[r].speed)};
+            }
+        }
+    }
+};
+
+const RingSteps ringSteps;
 
 }  // namespace
 
@@ -43,10 +56,10 @@ void UpdateRingVolleys(FrameContext& frame) {
         const bool inBand = EnemyFlyingBetween(kBandTop, kBandBottom, enemy.alive, enemy.y);
         const int rings = slot < kFirstLargeSlot ? kSmallEnemyRings : kRingsPerSlot;
         for (int k = 0; k < kPelletsPerRing; ++k) {
-            const double angle = DirectionOf(k);
             for (int r = 0; r < rings; ++r) {
                 const Ring& ring = kRings[r];
                 EnemyShot& pellet = ringVolleys[slot][r].pellets[k];
+                if (!inBand && AtRest(pellet)) continue;
                 if (inBand && pellet.active == 0.0f) {
                     pellet.x = enemy.x + ring.offsetX;
                     pellet.y = enemy.y + ring.offsetY;
@@ -54,8 +67,8 @@ void UpdateRingVolleys(FrameContext& frame) {
                 }
                 if (pellet.active == 1.0f) {
                     DrawPellet(frame, ring.colour, pellet);
-                    pellet.x = pellet.x + StepAlong(std::cos, angle, ring.speed);
-                    pellet.y = pellet.y + StepAlong(std::sin, angle, ring.speed);
+                    pellet.x = pellet.x + ringSteps.step[r][k].x;
+                    pellet.y = pellet.y + ringSteps.step[r][k].y;
                 }
                 if (OutsidePelletBox(pellet)) ParkShot(pellet);
             }

@@ -21,6 +21,19 @@ double DirectionOf(int k) {
     return 0.2 * static_cast<double>(turns);
 }
 
+// The left stream's step of element k, the same every frame.
+struct SweepSteps {
+    FixedStep step[kStreamElements];
+    SweepSteps() {
+        for (int k = 0; k < kStreamElements; ++k) {
+            step[k] = FixedStep{StepAlong(std::cos, DirectionOf(k), kSpeed),
+                                StepAlong(std::sin, DirectionOf(k), kSpeed)};
+        }
+    }
+};
+
+const SweepSteps sweepSteps;
+
 void Emit(SweepStreams& streams, const Enemy& enemy) {
     streams.emitIndex =
         static_cast<std::int32_t>(static_cast<std::uint32_t>(streams.emitIndex) + 1u);
@@ -58,13 +71,13 @@ void UpdateSweepStreams(FrameContext& frame) {
         SweepStreams& streams = sweepStreams[slot];
         const std::uint32_t colour = slot < kFirstLargeSlot ? 0xFFF000 : 0x00FFFF;
         for (int k = 0; k < kStreamElements; ++k) {
-            const double angle = DirectionOf(k);
+            const FixedStep& step = sweepSteps.step[k];
             for (EnemyShot* pellet : {&streams.left[k], &streams.right[k]}) {
+                if (AtRest(*pellet)) continue;
                 if (pellet->active == 1.0f) {
                     DrawPellet(frame, colour, *pellet);
-                    const float stepX = StepAlong(std::cos, angle, kSpeed);
-                    pellet->x = pellet == &streams.left[k] ? pellet->x + stepX : pellet->x - stepX;
-                    pellet->y = pellet->y + StepAlong(std::sin, angle, kSpeed);
+                    pellet->x = pellet == &streams.left[k] ? pellet->x + step.x : pellet->x - step.x;
+                    pellet->y = pellet->y + step.y;
                 }
                 if (OutsidePelletBox(*pellet)) ParkShot(*pellet);
             }
