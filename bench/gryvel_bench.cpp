@@ -17,6 +17,7 @@
 
 #include "app/keyboard.h"
 #include "app/paint_cycle.h"
+#include "app/prepare_texts.h"
 #include "game/frame_context.h"
 #include "game/stage/reset.h"
 #include "game/stage/stage_frame.h"
@@ -85,11 +86,14 @@ void FullFrames(const GameImages& images, TextFormat& text) {
         sounds.Clear();
         counter.Reset();
         const auto start = Clock::now();
-        OnPaint(device, lock, [&](DrawingSurface& surface) {
-            counter.SetInner(&surface);
-            FrameContext frame{counter, sounds};
-            GameFrame(frame);
-        }, [] {});
+        OnPaint(
+            device, lock,
+            [&](DrawingSurface& surface) {
+                counter.SetInner(&surface);
+                FrameContext frame{counter, sounds};
+                GameFrame(frame);
+            },
+            [] {});
         const double micros = MicrosSince(start);
         times.push_back(micros);
         if (micros > heaviestMicros) {
@@ -99,19 +103,18 @@ void FullFrames(const GameImages& images, TextFormat& text) {
         }
     }
     std::sort(times.begin(), times.end());
-    std::printf("2. full frame, software surface, one lap: median %.2f ms, p99 %.2f ms, max %.2f ms"
-                " (step %ld, %d glow lines)\n",
-                times[times.size() / 2] / 1000, times[times.size() * 99 / 100] / 1000,
-                times.back() / 1000, heaviest, heaviestLines);
+    std::printf(
+        "2. full frame, software surface, one lap: median %.2f ms, p99 %.2f ms, max %.2f ms"
+        " (step %ld, %d glow lines)\n",
+        times[times.size() / 2] / 1000, times[times.size() * 99 / 100] / 1000, times.back() / 1000,
+        heaviest, heaviestLines);
 }
 
 // The same three passes in Cairo: round caps, source-over, the halo saturated.
 void CairoGlowLine(cairo_t* cr, double r, double g, double b, double x0, double y0, double x1,
                    double y1) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    const struct {
-        double scale, alpha, width;
-    } passes[] = {{5, 0.5, 8}, {1, 0.7, 4}, {1, 1.0, 2}};
+    const struct { double scale, alpha, width; } passes[] = {{5, 0.5, 8}, {1, 0.7, 4}, {1, 1.0, 2}};
     for (const auto& pass : passes) {
         cairo_set_source_rgba(cr, std::min(1.0, r * pass.scale), std::min(1.0, g * pass.scale),
                               std::min(1.0, b * pass.scale), pass.alpha);
@@ -165,6 +168,7 @@ int main() {
     }
     TextFormat text;
     text.Create();
+    PrepareEndingTexts(text);
     LogicAlone();
     FullFrames(images, text);
     GlowLines(images, text);

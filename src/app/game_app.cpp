@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/paint_cycle.h"
+#include "app/prepare_texts.h"
 #include "app/window_proc.h"
 #include "app/window_state.h"
 #include "app/x11_close_guard.h"
@@ -68,6 +69,7 @@ int RunGame(RuleSet rules) {
 
     TextFormat textFormat;
     if (!textFormat.Create()) return Fail("cannot make the text format");
+    PrepareEndingTexts(textFormat);
 
     SDL_Window* window = CreateMainWindow();
     if (window == nullptr) {

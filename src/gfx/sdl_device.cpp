@@ -26,6 +26,7 @@ bool SdlDevice::CreateDeviceResources() {
 }
 
 EndDrawResult SdlDevice::EndDraw() {
+    SoftwareDevice::EndDraw();
     SDL_UpdateTexture(texture_, nullptr, frame_.pixels.data(), frame_.width * 4);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);

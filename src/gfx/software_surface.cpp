@@ -4,28 +4,39 @@
 #include <cmath>
 
 #include "gfx/bitmap_clip.h"
+#include "gfx/glow_line.h"
 
 namespace {
 
-// Source-over of a solid colour at the given opacity (0..1) onto an opaque pixel.
-struct SolidBlend {
-    float r, g, b;  // 0..255, saturated
+constexpr std::uint32_t kRedBlue = 0x00FF00FFu;
+constexpr std::uint32_t kGreen = 0x0000FF00u;
 
-    std::uint32_t Over(std::uint32_t dst, float alpha) const {
-        const float keep = 1.0f - alpha;
-        const float dr = static_cast<float>((dst >> 16) & 0xFF);
-        const float dg = static_cast<float>((dst >> 8) & 0xFF);
-        const float db = static_cast<float>(dst & 0xFF);
-        const auto channel = [](float v) { return static_cast<std::uint32_t>(v + 0.5f); };
-        return (channel(r * alpha + dr * keep) << 16) | (channel(g * alpha + dg * keep) << 8) |
-               channel(b * alpha + db * keep);
+// Source-over of a solid colour onto an opaque pixel, in integers: opacity out of 256.
+struct SolidBlend {
+    std::uint32_t redBlue, green;  // the colour's channels in place, saturated
+
+    std::uint32_t Over(std::uint32_t dst, std::uint32_t opacity) const {
+        const std::uint32_t keep = 256 - opacity;
+        const std::uint32_t rb = ((redBlue * opacity + (dst & kRedBlue) * keep) >> 8) & kRedBlue;
+        const std::uint32_t g = ((green * opacity + (dst & kGreen) * keep) >> 8) & kGreen;
+        return rb | g;
+    }
+    std::uint32_t Over(std::uint32_t dst, float opacity) const {
+        return Over(dst, static_cast<std::uint32_t>(opacity * 256.0f + 0.5f));
     }
 };
 
 SolidBlend BlendFor(const ColorF& color) {
     // Channels above 1 (the glow halo) saturate.
-    const auto c = [](float v) { return std::clamp(v, 0.0f, 1.0f) * 255.0f; };
-    return SolidBlend{c(color.r), c(color.g), c(color.b)};
+    const auto c = [](float v) {
+        return static_cast<std::uint32_t>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f);
+    };
+    return SolidBlend{(c(color.r) << 16) | c(color.b), c(color.g) << 8};
+}
+
+// Opacity out of 256 for a coverage (0..1) at a brush alpha (0..1).
+std::uint32_t Opacity(float alpha, float cover) {
+    return static_cast<std::uint32_t>(alpha * cover * 256.0f + 0.5f);
 }
 
 // How much of the pixel span [p, p + 1) lies inside [low, high).
@@ -57,16 +68,97 @@ SoftwareSurface::SoftwareSurface(FrameBuffer& frame, const PremultipliedImage& b
     : frame_(frame), bitmaps_{&background, &spriteSheet}, textFormat_(textFormat) {}
 
 void SoftwareSurface::Clear(const ColorF& color) {
+    pending_ = 0;
     const SolidBlend solid = BlendFor(color);
-    std::fill(frame_.pixels.begin(), frame_.pixels.end(), solid.Over(0u, 1.0f));
+    std::fill(frame_.pixels.begin(), frame_.pixels.end(), solid.Over(0u, 256u));
 }
 
 void SoftwareSurface::SetColor(const ColorF& color) {
     brush_ = color;
 }
 
+// Most draws are unscaled (sprites, both scrolling layers): every pixel then samples the
+// source at the same fractional offset, so the bilinear weights are fixed for the whole draw,
+// and a layer scrolled by whole columns needs only the two rows above and below.
+void SoftwareSurface::DrawUnscaled(const PremultipliedImage& image, const ClippedDraw& draw,
+                                   float opacity) {
+    const RectF& dst = draw.destination;
+    const RectF& src = draw.source;
+    const int x0 = std::max(0, static_cast<int>(std::floor(dst.left)));
+    const int x1 = std::min(frame_.width, static_cast<int>(std::ceil(dst.right)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(dst.top)));
+    const int y1 = std::min(frame_.height, static_cast<int>(std::ceil(dst.bottom)));
+    if (x0 >= x1 || y0 >= y1) return;
+    const int sx0 = static_cast<int>(src.left), sx1 = static_cast<int>(std::ceil(src.right)) - 1;
+    const int sy0 = static_cast<int>(src.top), sy1 = static_cast<int>(std::ceil(src.bottom)) - 1;
+    // Source position of pixel x: x + offsetX, the same fraction for every pixel.
+    const float offsetX = src.left - dst.left, offsetY = src.top - dst.top;
+    const int columnShift = static_cast<int>(std::floor(offsetX));
+    const int rowShift = static_cast<int>(std::floor(offsetY));
+    const std::uint32_t wx = static_cast<std::uint32_t>((offsetX - columnShift) * 256.0f + 0.5f);
+    const std::uint32_t wy = static_cast<std::uint32_t>((offsetY - rowShift) * 256.0f + 0.5f);
+    const std::uint32_t w00 = ((256 - wx) * (256 - wy) + 128) >> 8,
+                        w01 = (wx * (256 - wy) + 128) >> 8;
+    const std::uint32_t w10 = ((256 - wx) * wy + 128) >> 8, w11 = 256 - w00 - w01 - w10;
+    const int opacity256 = static_cast<int>(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 256.0f));
+    const auto edgeCover = [](int p, float low, float high) {
+        return static_cast<int>(SpanCoverage(p, low, high) * 256.0f + 0.5f);
+    };
+    for (int y = y0; y < y1; ++y) {
+        const int rowCover = (edgeCover(y, dst.top, dst.bottom) * opacity256) >> 8;
+        if (rowCover == 0) continue;
+        const int row0 = std::clamp(y + rowShift, sy0, sy1),
+                  row1 = std::clamp(y + rowShift + 1, sy0, sy1);
+        const std::uint32_t* top = &image.pixels[static_cast<std::size_t>(row0) * image.width];
+        const std::uint32_t* bottom = &image.pixels[static_cast<std::size_t>(row1) * image.width];
+        std::uint32_t* out = &frame_.pixels[static_cast<std::size_t>(y) * frame_.width];
+        for (int x = x0; x < x1; ++x) {
+            const int c0 = std::clamp(x + columnShift, sx0, sx1),
+                      c1 = std::clamp(x + columnShift + 1, sx0, sx1);
+            std::uint32_t rb, ag;
+            if (wx == 0) {  // whole columns: a blend of two rows, or a plain copy
+                const std::uint32_t p0 = top[c0], p1 = bottom[c0];
+                if ((p0 | p1) == 0) continue;
+                rb = ((((p0 & kRedBlue) * (256 - wy)) + (p1 & kRedBlue) * wy) >> 8) & kRedBlue;
+                ag = (((((p0 >> 8) & kRedBlue) * (256 - wy)) + ((p1 >> 8) & kRedBlue) * wy) >> 8) &
+                     kRedBlue;
+            } else {
+                const std::uint32_t p00 = top[c0], p01 = top[c1], p10 = bottom[c0],
+                                    p11 = bottom[c1];
+                if ((p00 | p01 | p10 | p11) == 0) continue;
+                rb = (((p00 & kRedBlue) * w00 + (p01 & kRedBlue) * w01 + (p10 & kRedBlue) * w10 +
+                       (p11 & kRedBlue) * w11) >>
+                      8) &
+                     kRedBlue;
+                ag = ((((p00 >> 8) & kRedBlue) * w00 + ((p01 >> 8) & kRedBlue) * w01 +
+                       ((p10 >> 8) & kRedBlue) * w10 + ((p11 >> 8) & kRedBlue) * w11) >>
+                      8) &
+                     kRedBlue;
+            }
+            int cover = rowCover;
+            if (x == x0 || x == x1 - 1) cover = (cover * edgeCover(x, dst.left, dst.right)) >> 8;
+            if (cover == 0) continue;
+            if (cover < 256) {
+                rb = ((rb * static_cast<std::uint32_t>(cover)) >> 8) & kRedBlue;
+                ag = ((ag * static_cast<std::uint32_t>(cover)) >> 8) & kRedBlue;
+            }
+            const std::uint32_t alpha = ag >> 16;
+            if (alpha == 255) {  // opaque: the source replaces the pixel
+                out[x] = rb | ((ag & 0xFFu) << 8);
+                continue;
+            }
+            const std::uint32_t keep = 256 - alpha - (alpha >> 7);
+            const std::uint32_t d = out[x];
+            const std::uint32_t drb = (((d & kRedBlue) * keep) >> 8) & kRedBlue;
+            const std::uint32_t dg = ((((d >> 8) & 0xFFu) * keep) >> 8) & 0xFFu;
+            out[x] = (rb + drb) | (((ag & 0xFFu) + dg) << 8);
+        }
+    }
+}
+
 void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, float opacity,
                                  const RectF& source) {
+    Flush();
     const PremultipliedImage& image = *bitmaps_[bitmap == BitmapId::Background ? 0 : 1];
     ClippedDraw draw;
     if (!ClipBitmapDraw(source, destination, static_cast<float>(image.width),
@@ -75,6 +167,11 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
     }
     const RectF& dst = draw.destination;
     const RectF& src = draw.source;
+    if (dst.right - dst.left == src.right - src.left &&
+        dst.bottom - dst.top == src.bottom - src.top) {
+        DrawUnscaled(image, draw, opacity);
+        return;
+    }
     const float scaleX = (src.right - src.left) / (dst.right - dst.left);
     const float scaleY = (src.bottom - src.top) / (dst.bottom - dst.top);
     const int x0 = std::max(0, static_cast<int>(std::floor(dst.left)));
@@ -146,9 +243,20 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
     }
 }
 
-void SoftwareSurface::DrawLine(PointF from, PointF to, float width) {
-    const float radius = width * 0.5f;
-    const float reach = radius + 0.5f;  // the antialiased edge spans one pixel across the border
+namespace {
+
+// One pass of a round-capped line: what it reaches and how it blends.
+struct LinePass {
+    float reach;  // half the width plus half a pixel of antialiased edge
+    SolidBlend solid;
+    float alpha;
+};
+
+// Every pixel within reach of the segment gets each pass in order, the coverage being the
+// distance from the pixel's centre to the segment (round caps come for free).
+void RasterLine(FrameBuffer& frame_, PointF from, PointF to, const LinePass* passes, int count) {
+    float reach = 0.0f;
+    for (int p = 0; p < count; ++p) reach = std::max(reach, passes[p].reach);
     const int x0 = std::max(0, static_cast<int>(std::floor(std::min(from.x, to.x) - reach)));
     const int x1 =
         std::min(frame_.width, static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)));
@@ -156,27 +264,175 @@ void SoftwareSurface::DrawLine(PointF from, PointF to, float width) {
     const int y1 =
         std::min(frame_.height, static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)));
     if (x0 >= x1 || y0 >= y1) return;
-    const SolidBlend solid = BlendFor(brush_);
-    const float alpha = std::clamp(brush_.a, 0.0f, 1.0f);
     const float dx = to.x - from.x, dy = to.y - from.y;
     const float lengthSquared = dx * dx + dy * dy;
+    const float inverse = lengthSquared > 0.0f ? 1.0f / lengthSquared : 0.0f;
+    const float reachSquared = reach * reach;
     for (int y = y0; y < y1; ++y) {
         std::uint32_t* out = &frame_.pixels[static_cast<std::size_t>(y) * frame_.width];
         const float py = static_cast<float>(y) + 0.5f - from.y;
         for (int x = x0; x < x1; ++x) {
             const float px = static_cast<float>(x) + 0.5f - from.x;
-            // Distance from the pixel centre to the segment: round caps come for free.
-            float t = lengthSquared > 0.0f ? (px * dx + py * dy) / lengthSquared : 0.0f;
-            t = std::clamp(t, 0.0f, 1.0f);
+            const float t = std::clamp((px * dx + py * dy) * inverse, 0.0f, 1.0f);
             const float ex = px - t * dx, ey = py - t * dy;
-            const float distance = std::sqrt(ex * ex + ey * ey);
-            const float cover = std::clamp(reach - distance, 0.0f, 1.0f);
-            if (cover > 0.0f) out[x] = solid.Over(out[x], alpha * cover);
+            const float distanceSquared = ex * ex + ey * ey;
+            if (distanceSquared >= reachSquared) continue;
+            const float distance = std::sqrt(distanceSquared);
+            std::uint32_t pixel = out[x];
+            for (int p = 0; p < count; ++p) {
+                const float cover = passes[p].reach - distance;
+                if (cover <= 0.0f) continue;
+                pixel =
+                    passes[p].solid.Over(pixel, Opacity(passes[p].alpha, std::min(cover, 1.0f)));
+            }
+            out[x] = pixel;
         }
     }
 }
 
+// The three passes of a glow line folded into one premultiplied source per distance: source-over
+// is associative, so (core over (body over (halo over D))) is one blend of their composite.
+// Indexed by the squared distance in 64ths of a pixel, each entry taken at its lower edge: no
+// square root per pixel, and pixels at whole or half distances come out exact.
+struct GlowTable {
+    static constexpr int kSteps = 64;
+    static constexpr int kEntries = 4 * 4 * kSteps + 8 * kSteps + 8;  // up to reach 4.5 squared
+    struct Entry {
+        std::uint32_t redBlue;  // premultiplied source, 8.8 fixed point per channel
+        std::uint32_t green;
+        std::uint32_t keep;  // what stays of the destination, out of 256
+    };
+    LinePass passes[3];
+    float reachSquared;
+    Entry entries[kEntries];
+
+    void Build(const LinePass (&from)[3]) {
+        std::copy(from, from + 3, passes);
+        float reach = 0.0f;
+        for (const LinePass& pass : passes) reach = std::max(reach, pass.reach);
+        reachSquared = reach * reach;
+        for (int i = 0; i < kEntries; ++i) {
+            const float distance = std::sqrt(static_cast<float>(i) / kSteps);
+            float r = 0, g = 0, b = 0,
+                  keep = 1;  // composite: colour premultiplied, keep = 1 - alpha
+            for (const LinePass& pass : passes) {
+                const float cover = std::clamp(pass.reach - distance, 0.0f, 1.0f);
+                const float a = static_cast<float>(Opacity(pass.alpha, cover)) / 256.0f;
+                r = r * (1 - a) + static_cast<float>((pass.solid.redBlue >> 16) & 0xFF) * a;
+                g = g * (1 - a) + static_cast<float>(pass.solid.green >> 8) * a;
+                b = b * (1 - a) + static_cast<float>(pass.solid.redBlue & 0xFF) * a;
+                keep *= 1 - a;
+            }
+            const auto fixed = [](float v) { return static_cast<std::uint32_t>(v * 256.0f); };
+            entries[i] = Entry{(fixed(r) << 16) | fixed(b), fixed(g),
+                               static_cast<std::uint32_t>(keep * 256.0f + 0.5f)};
+        }
+    }
+    bool Matches(const LinePass (&other)[3]) const {
+        for (int p = 0; p < 3; ++p) {
+            if (passes[p].reach != other[p].reach || passes[p].alpha != other[p].alpha ||
+                passes[p].solid.redBlue != other[p].solid.redBlue ||
+                passes[p].solid.green != other[p].solid.green) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+// The game uses a dozen glow colours; their tables are built once and kept.
+const GlowTable& GlowTableFor(const LinePass (&passes)[3]) {
+    static GlowTable tables[16];
+    static int used = 0, next = 0;
+    for (int i = 0; i < used; ++i) {
+        if (tables[i].Matches(passes)) return tables[i];
+    }
+    GlowTable& table = tables[used < 16 ? used++ : (next++ % 16)];
+    table.Build(passes);
+    return table;
+}
+
+void RasterGlow(FrameBuffer& frame_, PointF from, PointF to, const GlowTable& table) {
+    const float reach = std::sqrt(table.reachSquared);
+    const int x0 = std::max(0, static_cast<int>(std::floor(std::min(from.x, to.x) - reach)));
+    const int x1 =
+        std::min(frame_.width, static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(std::min(from.y, to.y) - reach)));
+    const int y1 =
+        std::min(frame_.height, static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)));
+    if (x0 >= x1 || y0 >= y1) return;
+    const float dx = to.x - from.x, dy = to.y - from.y;
+    const float lengthSquared = dx * dx + dy * dy;
+    const float inverse = lengthSquared > 0.0f ? 1.0f / lengthSquared : 0.0f;
+    for (int y = y0; y < y1; ++y) {
+        std::uint32_t* out = &frame_.pixels[static_cast<std::size_t>(y) * frame_.width];
+        const float py = static_cast<float>(y) + 0.5f - from.y;
+        for (int x = x0; x < x1; ++x) {
+            const float px = static_cast<float>(x) + 0.5f - from.x;
+            const float t = std::clamp((px * dx + py * dy) * inverse, 0.0f, 1.0f);
+            const float ex = px - t * dx, ey = py - t * dy;
+            const float distanceSquared = ex * ex + ey * ey;
+            if (distanceSquared >= table.reachSquared) continue;
+            const GlowTable::Entry& e =
+                table.entries[static_cast<int>(distanceSquared * GlowTable::kSteps)];
+            const std::uint32_t d = out[x];
+            const std::uint32_t rb = ((e.redBlue + (d & kRedBlue) * e.keep) >> 8) & kRedBlue;
+            const std::uint32_t g = ((e.green + ((d >> 8) & 0xFF) * e.keep) >> 8) << 8;
+            out[x] = rb | g;
+        }
+    }
+}
+
+}  // namespace
+
+void SoftwareSurface::DrawPendingLine(const PendingLine& line) {
+    const LinePass pass{line.width * 0.5f + 0.5f, BlendFor(line.color),
+                        std::clamp(line.color.a, 0.0f, 1.0f)};
+    RasterLine(frame_, line.from, line.to, &pass, 1);
+}
+
+void SoftwareSurface::Flush() {
+    for (int i = 0; i < pending_; ++i) DrawPendingLine(pendingLines_[i]);
+    pending_ = 0;
+}
+
+// A glow line arrives as three lines over one segment, widest first. The first two wait; when
+// the third comes, all three are drawn in one sweep over the pixels, each pixel taking the
+// passes in their order, which gives the very same pixels as three sweeps. Anything else
+// draws what waits first.
+void SoftwareSurface::DrawLine(PointF from, PointF to, float width) {
+    const PendingLine line{from, to, width, brush_};
+    const auto sameSegment = [&](const PendingLine& other) {
+        return other.from.x == from.x && other.from.y == from.y && other.to.x == to.x &&
+               other.to.y == to.y;
+    };
+    if (pending_ == 1 && width == kGlowBodyWidth && sameSegment(pendingLines_[0])) {
+        pendingLines_[pending_++] = line;
+        return;
+    }
+    if (pending_ == 2 && width == kGlowCoreWidth && sameSegment(pendingLines_[0])) {
+        LinePass passes[3];
+        for (int i = 0; i < 2; ++i) {
+            const PendingLine& waiting = pendingLines_[i];
+            passes[i] = LinePass{waiting.width * 0.5f + 0.5f, BlendFor(waiting.color),
+                                 std::clamp(waiting.color.a, 0.0f, 1.0f)};
+        }
+        passes[2] =
+            LinePass{width * 0.5f + 0.5f, BlendFor(brush_), std::clamp(brush_.a, 0.0f, 1.0f)};
+        pending_ = 0;
+        RasterGlow(frame_, from, to, GlowTableFor(passes));
+        return;
+    }
+    Flush();
+    if (width == kGlowHaloWidth) {
+        pendingLines_[pending_++] = line;
+        return;
+    }
+    DrawPendingLine(line);
+}
+
 void SoftwareSurface::FillEllipse(PointF centre, float radiusX, float radiusY) {
+    Flush();
     if (radiusX <= 0.0f || radiusY <= 0.0f) return;
     const int x0 = std::max(0, static_cast<int>(std::floor(centre.x - radiusX - 1)));
     const int x1 = std::min(frame_.width, static_cast<int>(std::ceil(centre.x + radiusX + 1)));
@@ -198,7 +454,7 @@ void SoftwareSurface::FillEllipse(PointF centre, float radiusX, float radiusY) {
                 distance = -std::min(radiusX, radiusY);
             }
             const float cover = std::clamp(0.5f - distance, 0.0f, 1.0f);
-            if (cover > 0.0f) out[x] = solid.Over(out[x], alpha * cover);
+            if (cover > 0.0f) out[x] = solid.Over(out[x], Opacity(alpha, cover));
         }
     }
 }
@@ -208,6 +464,7 @@ void SoftwareSurface::SetTextAlignment(TextAlignment /*alignment*/) {
 }
 
 void SoftwareSurface::DrawText(std::string_view text, const RectF& layout) {
+    Flush();
     const int layoutWidth = static_cast<int>(std::lround(layout.right - layout.left));
     const TextMask& mask = textFormat_.Render(text, layoutWidth);
     const SolidBlend solid = BlendFor(brush_);
@@ -223,7 +480,7 @@ void SoftwareSurface::DrawText(std::string_view text, const RectF& layout) {
         for (int mx = 0; mx < mask.width; ++mx) {
             const int x = left + mx;
             if (x < 0 || x >= frame_.width || coverage[mx] == 0) continue;
-            out[x] = solid.Over(out[x], alpha * coverage[mx]);
+            out[x] = solid.Over(out[x], Opacity(alpha, coverage[mx]));
         }
     }
 }

@@ -16,6 +16,8 @@ class SoftwareSurface : public DrawingSurface {
                     const PremultipliedImage& spriteSheet, TextFormat& textFormat);
 
     void Clear(const ColorF& color);
+    // Draws any lines still waiting to be fused into a glow line; the frame is then complete.
+    void Flush();
 
     void SetColor(const ColorF& color) override;
     void DrawBitmap(BitmapId bitmap, const RectF& destination, float opacity,
@@ -26,6 +28,16 @@ class SoftwareSurface : public DrawingSurface {
     void DrawText(std::string_view text, const RectF& layout) override;
 
   private:
+    struct PendingLine {
+        PointF from, to;
+        float width;
+        ColorF color;
+    };
+
+    void DrawPendingLine(const PendingLine& line);
+    void DrawUnscaled(const PremultipliedImage& image, const struct ClippedDraw& draw,
+                      float opacity);
+
     struct BitmapColumn {
         int first, second;  // source columns
         int weight;         // of the second, out of 256
@@ -37,6 +49,8 @@ class SoftwareSurface : public DrawingSurface {
     TextFormat& textFormat_;
     ColorF brush_{0.0f, 0.0f, 0.0f, 1.0f};
     std::vector<BitmapColumn> columns_;  // reused by every bitmap draw
+    PendingLine pendingLines_[2];        // a glow line's halo and body, waiting for its core
+    int pending_ = 0;
 };
 
 // Converts straight-alpha pixels to the premultiplied form the surface blends with.

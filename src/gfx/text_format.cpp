@@ -45,6 +45,10 @@ void TextFormat::Release() {
     rendered_.clear();
 }
 
+void TextFormat::Prepare(const char* const* texts, int count, int layoutWidth) {
+    for (int i = 0; i < count; ++i) Render(texts[i], layoutWidth);
+}
+
 const TextMask& TextFormat::Render(std::string_view text, int layoutWidth) {
     const auto key = std::make_pair(std::string(text), layoutWidth);
     const auto found = rendered_.find(key);

@@ -33,6 +33,9 @@ class TextFormat {
     bool Create();
     void Release();
 
+    // Renders the texts now, so that their first showing costs nothing.
+    void Prepare(const char* const* texts, int count, int layoutWidth);
+
     // Centred lines wrapped at the layout width; "\n" breaks lines. Rendered once per text.
     const TextMask& Render(std::string_view text, int layoutWidth);
 

@@ -12,6 +12,7 @@
 
 #include "app/keyboard.h"
 #include "app/paint_cycle.h"
+#include "app/prepare_texts.h"
 #include "game/frame_context.h"
 #include "game/stage/reset.h"
 #include "game/stage/stage_frame.h"
@@ -55,6 +56,7 @@ struct Renderer {
             error = "cannot make the text format";
             return false;
         }
+        PrepareEndingTexts(textFormat);
         device = std::make_unique<SoftwareDevice>(images, textFormat);
         return true;
     }

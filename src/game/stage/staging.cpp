@@ -15,12 +15,12 @@ constexpr MusicCue kMusicSchedule[] = {
     {7500, "bgm001"}, {10000, "bgm002"}, {12500, "bgm003"},
 };
 
-struct EndingText {
+struct EndingTextRow {
     float first, last;  // both included
     const char* text;
 };
 
-constexpr EndingText kEndingTexts[] = {
+constexpr EndingTextRow kEndingTexts[] = {
     {13500, 13700, "ミルダネス\nのKESTRIVAN QX-40が\n敵対抗勢力圏内突破！"},
     {13700, 13900, "敵帝国軍戦闘機\nMORVALENTを\n全滅した！\nGAME CLEAR\nOVER ALL"},
     {13900, 14100, "企画・制作\nグラフィック・BGM\nプログラム\nBRISENDEL\nTOMLIVAR"},
@@ -43,6 +43,18 @@ void DrawCover(FrameContext& frame) {
 
 }  // namespace
 
+int EndingTextCount() {
+    return static_cast<int>(sizeof kEndingTexts / sizeof kEndingTexts[0]);
+}
+
+const char* EndingText(int index) {
+    return kEndingTexts[index].text;
+}
+
+RectF EndingTextLayout() {
+    return kTextLayout;
+}
+
 void PlayMusicSchedule(FrameContext& frame) {
     for (const MusicCue& cue : kMusicSchedule) {
         if (gameWorld.stageClock == cue.clock) frame.sounds.PlayFromStart(cue.sound);
@@ -51,7 +63,7 @@ void PlayMusicSchedule(FrameContext& frame) {
 
 // Where two windows meet (13700, 13900) both texts are drawn, one over the other.
 void DrawEndingTexts(FrameContext& frame) {
-    for (const EndingText& ending : kEndingTexts) {
+    for (const EndingTextRow& ending : kEndingTexts) {
         if (gameWorld.stageClock < ending.first || gameWorld.stageClock > ending.last) continue;
         frame.surface.SetTextAlignment(TextAlignment::Centre);
         frame.surface.SetColor(kTextColour);

@@ -25,7 +25,9 @@ constexpr float kBandTop = 150.0f;
 constexpr float kBandBottom = 200.0f;
 
 // Pellet k heads at 360 - 10k taken as radians, not degrees: all different, unevenly spread.
-double DirectionOf(int k) { return static_cast<double>(360 - 10 * k); }
+double DirectionOf(int k) {
+    return static_cast<double>(360 - 10 * k);
+}
 
 // The step of pellet k of ring r, the same every frame.
 struct RingSteps {

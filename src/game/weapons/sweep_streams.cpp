@@ -76,7 +76,8 @@ void UpdateSweepStreams(FrameContext& frame) {
                 if (AtRest(*pellet)) continue;
                 if (pellet->active == 1.0f) {
                     DrawPellet(frame, colour, *pellet);
-                    pellet->x = pellet == &streams.left[k] ? pellet->x + step.x : pellet->x - step.x;
+                    pellet->x =
+                        pellet == &streams.left[k] ? pellet->x + step.x : pellet->x - step.x;
                     pellet->y = pellet->y + step.y;
                 }
                 if (OutsidePelletBox(*pellet)) ParkShot(*pellet);
