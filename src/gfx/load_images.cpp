@@ -2,10 +2,16 @@
 
 #include <cstdio>
 
+#include "gfx/premultiply.h"
+
 int LoadImages(GameImages& images, const MessageSink& showMessage) {
     try {
-        images.background = DecodePng(kBackgroundPath);
-        images.spriteSheet = DecodePng(kSpriteSheetPath);
+        const auto load = [](const char* path) {
+            const DecodedImage decoded = DecodePng(path);
+            return Premultiply(decoded.pixels.data(), decoded.width, decoded.height);
+        };
+        images.background = load(kBackgroundPath);
+        images.spriteSheet = load(kSpriteSheetPath);
     } catch (const ImageLoadFailure& failure) {
         std::fprintf(stderr, "gryvel: %s\n", failure.what());
         showMessage(kImageMessage);

@@ -11,14 +11,11 @@ SoftwareDevice::~SoftwareDevice() {
 
 bool SoftwareDevice::CreateDeviceResources() {
     if (surface_ != nullptr) return true;
-    // Every rebuild converts the same decoded pixels again.
+    // Every rebuild draws from the same converted pixels, kept since start-up.
     if (images_.spriteSheet.pixels.empty() || images_.background.pixels.empty()) return false;
     frame_.Resize(kClientWidth, kClientHeight);
-    spriteSheet_ = Premultiply(images_.spriteSheet.pixels.data(), images_.spriteSheet.width,
-                               images_.spriteSheet.height);
-    background_ = Premultiply(images_.background.pixels.data(), images_.background.width,
-                              images_.background.height);
-    surface_ = std::make_unique<SoftwareSurface>(frame_, background_, spriteSheet_, textFormat_);
+    surface_ = std::make_unique<SoftwareSurface>(frame_, images_.background, images_.spriteSheet,
+                                                 textFormat_);
     return true;
 }
 
@@ -36,6 +33,4 @@ EndDrawResult SoftwareDevice::EndDraw() {
 
 void SoftwareDevice::DiscardDeviceResources() {
     surface_.reset();
-    background_ = PremultipliedImage{};
-    spriteSheet_ = PremultipliedImage{};
 }

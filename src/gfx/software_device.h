@@ -33,7 +33,5 @@ class SoftwareDevice : public PaintDevice {
   private:
     const GameImages& images_;
     TextFormat& textFormat_;
-    PremultipliedImage background_;
-    PremultipliedImage spriteSheet_;
     std::unique_ptr<SoftwareSurface> surface_;
 };

@@ -52,6 +52,3 @@ class SoftwareSurface : public DrawingSurface {
     PendingLine pendingLines_[2];        // a glow line's halo and body, waiting for its core
     int pending_ = 0;
 };
-
-// Converts straight-alpha pixels to the premultiplied form the surface blends with.
-PremultipliedImage Premultiply(const std::uint32_t* pixels, int width, int height);

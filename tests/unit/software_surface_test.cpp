@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "gfx/glow_line.h"
+#include "gfx/premultiply.h"
 #include "gfx/software_device.h"
 
 namespace {
@@ -18,12 +19,9 @@ class SoftwareSurfaceTest : public ::testing::Test {
         ASSERT_TRUE(text_.Create());
         device_ = std::make_unique<SoftwareDevice>(images_, text_);
     }
-    static DecodedImage Solid(int width, int height, std::uint32_t pixel) {
-        DecodedImage image;
-        image.width = width;
-        image.height = height;
-        image.pixels.assign(static_cast<std::size_t>(width) * height, pixel);
-        return image;
+    static PremultipliedImage Solid(int width, int height, std::uint32_t pixel) {
+        const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, pixel);
+        return Premultiply(pixels.data(), width, height);
     }
     // Draws one frame: cleared to black, then the given drawing.
     template <typename Draw>
@@ -127,7 +125,7 @@ TEST_F(SoftwareSurfaceTest, TextRunsDownPastItsLayoutBoxUnclipped) {
 }
 
 TEST_F(SoftwareSurfaceTest, MissingBitmapsMakeNoDevice) {
-    images_.spriteSheet = DecodedImage{};
+    images_.spriteSheet = PremultipliedImage{};
     EXPECT_FALSE(device_->CreateDeviceResources());
     EXPECT_FALSE(device_->HasResources());
 }
