@@ -62,6 +62,33 @@ void SoftwareSurface::SetColor(const ColorF& color) {
     brush_ = color;
 }
 
+namespace {
+
+// Premultiplied source (red-blue and alpha-green lanes) over an opaque pixel.
+inline std::uint32_t OverOpaque(std::uint32_t dst, std::uint32_t rb, std::uint32_t ag) {
+    const std::uint32_t alpha = ag >> 16;
+    const std::uint32_t keep = 256 - alpha - (alpha >> 7);
+    const std::uint32_t drb = (((dst & kRedBlue) * keep) >> 8) & kRedBlue;
+    const std::uint32_t dg = ((((dst >> 8) & 0xFFu) * keep) >> 8) & 0xFFu;
+    return (rb + drb) | (((ag & 0xFFu) + dg) << 8);
+}
+
+// A full row of whole columns, each a mix of two source rows: the scrolled layers' case.
+// Straight and branch-free, so the compiler can vectorise it.
+void BlendRows(std::uint32_t* out, const std::uint32_t* top, const std::uint32_t* bottom, int count,
+               std::uint32_t wy) {
+    const std::uint32_t wTop = 256 - wy;
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p0 = top[i], p1 = bottom[i];
+        const std::uint32_t rb = (((p0 & kRedBlue) * wTop + (p1 & kRedBlue) * wy) >> 8) & kRedBlue;
+        const std::uint32_t ag =
+            ((((p0 >> 8) & kRedBlue) * wTop + ((p1 >> 8) & kRedBlue) * wy) >> 8) & kRedBlue;
+        out[i] = OverOpaque(out[i], rb, ag);
+    }
+}
+
+}  // namespace
+
 // Most draws are unscaled (sprites, both scrolling layers): every pixel then samples the
 // source at the same fractional offset, so the bilinear weights are fixed for the whole draw,
 // and a layer scrolled by whole columns needs only the two rows above and below.
@@ -82,44 +109,45 @@ void SoftwareSurface::DrawUnscaled(const PremultipliedImage& image, const Clippe
     const int rowShift = static_cast<int>(std::floor(offsetY));
     const std::uint32_t wx = static_cast<std::uint32_t>((offsetX - columnShift) * 256.0f + 0.5f);
     const std::uint32_t wy = static_cast<std::uint32_t>((offsetY - rowShift) * 256.0f + 0.5f);
-    const std::uint32_t w00 = ((256 - wx) * (256 - wy) + 128) >> 8,
-                        w01 = (wx * (256 - wy) + 128) >> 8;
-    const std::uint32_t w10 = ((256 - wx) * wy + 128) >> 8, w11 = 256 - w00 - w01 - w10;
+    const std::uint32_t w00 = ((256 - wx) * (256 - wy) + 128) >> 8;
+    const std::uint32_t w01 = (wx * (256 - wy) + 128) >> 8;
+    const std::uint32_t w10 = ((256 - wx) * wy + 128) >> 8;
+    const std::uint32_t w11 = 256 - w00 - w01 - w10;
     const int opacity256 = static_cast<int>(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 256.0f));
     const auto edgeCover = [](int p, float low, float high) {
         return static_cast<int>(SpanCoverage(p, low, high) * 256.0f + 0.5f);
     };
+    // Columns whose two source columns both lie inside the source, away from the draw's edges.
+    const int innerFirst = std::max(x0 + 1, sx0 - columnShift);
+    const int innerLast = std::min(x1 - 1, sx1 - columnShift - (wx == 0 ? 0 : 1) + 1);
     for (int y = y0; y < y1; ++y) {
         const int rowCover = (edgeCover(y, dst.top, dst.bottom) * opacity256) >> 8;
         if (rowCover == 0) continue;
-        const int row0 = std::clamp(y + rowShift, sy0, sy1),
-                  row1 = std::clamp(y + rowShift + 1, sy0, sy1);
+        const int row0 = std::clamp(y + rowShift, sy0, sy1);
+        const int row1 = std::clamp(y + rowShift + 1, sy0, sy1);
         const std::uint32_t* top = &image.pixels[static_cast<std::size_t>(row0) * image.width];
         const std::uint32_t* bottom = &image.pixels[static_cast<std::size_t>(row1) * image.width];
         std::uint32_t* out = &frame_.pixels[static_cast<std::size_t>(y) * frame_.width];
+        const bool fastRow = wx == 0 && rowCover == 256 && innerFirst < innerLast;
+        if (fastRow) {
+            BlendRows(out + innerFirst, top + innerFirst + columnShift,
+                      bottom + innerFirst + columnShift, innerLast - innerFirst, wy);
+        }
         for (int x = x0; x < x1; ++x) {
-            const int c0 = std::clamp(x + columnShift, sx0, sx1),
-                      c1 = std::clamp(x + columnShift + 1, sx0, sx1);
-            std::uint32_t rb, ag;
-            if (wx == 0) {  // whole columns: a blend of two rows, or a plain copy
-                const std::uint32_t p0 = top[c0], p1 = bottom[c0];
-                if ((p0 | p1) == 0) continue;
-                rb = ((((p0 & kRedBlue) * (256 - wy)) + (p1 & kRedBlue) * wy) >> 8) & kRedBlue;
-                ag = (((((p0 >> 8) & kRedBlue) * (256 - wy)) + ((p1 >> 8) & kRedBlue) * wy) >> 8) &
-                     kRedBlue;
-            } else {
-                const std::uint32_t p00 = top[c0], p01 = top[c1], p10 = bottom[c0],
-                                    p11 = bottom[c1];
-                if ((p00 | p01 | p10 | p11) == 0) continue;
-                rb = (((p00 & kRedBlue) * w00 + (p01 & kRedBlue) * w01 + (p10 & kRedBlue) * w10 +
-                       (p11 & kRedBlue) * w11) >>
-                      8) &
-                     kRedBlue;
-                ag = ((((p00 >> 8) & kRedBlue) * w00 + ((p01 >> 8) & kRedBlue) * w01 +
-                       ((p10 >> 8) & kRedBlue) * w10 + ((p11 >> 8) & kRedBlue) * w11) >>
-                      8) &
-                     kRedBlue;
-            }
+            if (fastRow && x == innerFirst) x = innerLast;
+            if (x >= x1) break;
+            const int c0 = std::clamp(x + columnShift, sx0, sx1);
+            const int c1 = std::clamp(x + columnShift + 1, sx0, sx1);
+            const std::uint32_t p00 = top[c0], p01 = top[c1], p10 = bottom[c0], p11 = bottom[c1];
+            if ((p00 | p01 | p10 | p11) == 0) continue;  // fully transparent
+            std::uint32_t rb = (((p00 & kRedBlue) * w00 + (p01 & kRedBlue) * w01 +
+                                 (p10 & kRedBlue) * w10 + (p11 & kRedBlue) * w11) >>
+                                8) &
+                               kRedBlue;
+            std::uint32_t ag = ((((p00 >> 8) & kRedBlue) * w00 + ((p01 >> 8) & kRedBlue) * w01 +
+                                 ((p10 >> 8) & kRedBlue) * w10 + ((p11 >> 8) & kRedBlue) * w11) >>
+                                8) &
+                               kRedBlue;
             int cover = rowCover;
             if (x == x0 || x == x1 - 1) cover = (cover * edgeCover(x, dst.left, dst.right)) >> 8;
             if (cover == 0) continue;
@@ -127,16 +155,7 @@ void SoftwareSurface::DrawUnscaled(const PremultipliedImage& image, const Clippe
                 rb = ((rb * static_cast<std::uint32_t>(cover)) >> 8) & kRedBlue;
                 ag = ((ag * static_cast<std::uint32_t>(cover)) >> 8) & kRedBlue;
             }
-            const std::uint32_t alpha = ag >> 16;
-            if (alpha == 255) {  // opaque: the source replaces the pixel
-                out[x] = rb | ((ag & 0xFFu) << 8);
-                continue;
-            }
-            const std::uint32_t keep = 256 - alpha - (alpha >> 7);
-            const std::uint32_t d = out[x];
-            const std::uint32_t drb = (((d & kRedBlue) * keep) >> 8) & kRedBlue;
-            const std::uint32_t dg = ((((d >> 8) & 0xFFu) * keep) >> 8) & 0xFFu;
-            out[x] = (rb + drb) | (((ag & 0xFFu) + dg) << 8);
+            out[x] = OverOpaque(out[x], rb, ag);
         }
     }
 }
