@@ -256,42 +256,48 @@ struct LinePass {
     float alpha;
 };
 
-// Every pixel within reach of the segment gets each pass in order, the coverage being the
-// distance from the pixel's centre to the segment (round caps come for free).
-void RasterLine(FrameBuffer& frame_, PointF from, PointF to, const LinePass* passes, int count) {
-    float reach = 0.0f;
-    for (int p = 0; p < count; ++p) reach = std::max(reach, passes[p].reach);
+// Visits every pixel whose centre lies within reach of the segment, with the squared distance
+// from that centre to the segment (round caps come for free).
+template <typename Visit>
+void ForEachPixelNearSegment(FrameBuffer& frame, PointF from, PointF to, float reach, Visit visit) {
     const int x0 = std::max(0, static_cast<int>(std::floor(std::min(from.x, to.x) - reach)));
     const int x1 =
-        std::min(frame_.width, static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)));
+        std::min(frame.width, static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)));
     const int y0 = std::max(0, static_cast<int>(std::floor(std::min(from.y, to.y) - reach)));
     const int y1 =
-        std::min(frame_.height, static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)));
+        std::min(frame.height, static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)));
     if (x0 >= x1 || y0 >= y1) return;
     const float dx = to.x - from.x, dy = to.y - from.y;
     const float lengthSquared = dx * dx + dy * dy;
     const float inverse = lengthSquared > 0.0f ? 1.0f / lengthSquared : 0.0f;
     const float reachSquared = reach * reach;
     for (int y = y0; y < y1; ++y) {
-        std::uint32_t* out = &frame_.pixels[static_cast<std::size_t>(y) * frame_.width];
+        std::uint32_t* out = &frame.pixels[static_cast<std::size_t>(y) * frame.width];
         const float py = static_cast<float>(y) + 0.5f - from.y;
         for (int x = x0; x < x1; ++x) {
             const float px = static_cast<float>(x) + 0.5f - from.x;
             const float t = std::clamp((px * dx + py * dy) * inverse, 0.0f, 1.0f);
             const float ex = px - t * dx, ey = py - t * dy;
             const float distanceSquared = ex * ex + ey * ey;
-            if (distanceSquared >= reachSquared) continue;
-            const float distance = std::sqrt(distanceSquared);
-            std::uint32_t pixel = out[x];
-            for (int p = 0; p < count; ++p) {
-                const float cover = passes[p].reach - distance;
-                if (cover <= 0.0f) continue;
+            if (distanceSquared < reachSquared) visit(out[x], distanceSquared);
+        }
+    }
+}
+
+// Each pixel within reach takes every pass in order.
+void RasterLine(FrameBuffer& frame, PointF from, PointF to, const LinePass* passes, int count) {
+    float reach = 0.0f;
+    for (int p = 0; p < count; ++p) reach = std::max(reach, passes[p].reach);
+    ForEachPixelNearSegment(frame, from, to, reach, [&](std::uint32_t& pixel, float squared) {
+        const float distance = std::sqrt(squared);
+        for (int p = 0; p < count; ++p) {
+            const float cover = passes[p].reach - distance;
+            if (cover > 0.0f) {
                 pixel =
                     passes[p].solid.Over(pixel, Opacity(passes[p].alpha, std::min(cover, 1.0f)));
             }
-            out[x] = pixel;
         }
-    }
+    });
 }
 
 // The three passes of a glow line folded into one premultiplied source per distance: source-over
@@ -356,35 +362,15 @@ const GlowTable& GlowTableFor(const LinePass (&passes)[3]) {
     return table;
 }
 
-void RasterGlow(FrameBuffer& frame_, PointF from, PointF to, const GlowTable& table) {
-    const float reach = std::sqrt(table.reachSquared);
-    const int x0 = std::max(0, static_cast<int>(std::floor(std::min(from.x, to.x) - reach)));
-    const int x1 =
-        std::min(frame_.width, static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(std::min(from.y, to.y) - reach)));
-    const int y1 =
-        std::min(frame_.height, static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)));
-    if (x0 >= x1 || y0 >= y1) return;
-    const float dx = to.x - from.x, dy = to.y - from.y;
-    const float lengthSquared = dx * dx + dy * dy;
-    const float inverse = lengthSquared > 0.0f ? 1.0f / lengthSquared : 0.0f;
-    for (int y = y0; y < y1; ++y) {
-        std::uint32_t* out = &frame_.pixels[static_cast<std::size_t>(y) * frame_.width];
-        const float py = static_cast<float>(y) + 0.5f - from.y;
-        for (int x = x0; x < x1; ++x) {
-            const float px = static_cast<float>(x) + 0.5f - from.x;
-            const float t = std::clamp((px * dx + py * dy) * inverse, 0.0f, 1.0f);
-            const float ex = px - t * dx, ey = py - t * dy;
-            const float distanceSquared = ex * ex + ey * ey;
-            if (distanceSquared >= table.reachSquared) continue;
+void RasterGlow(FrameBuffer& frame, PointF from, PointF to, const GlowTable& table) {
+    ForEachPixelNearSegment(
+        frame, from, to, std::sqrt(table.reachSquared), [&](std::uint32_t& pixel, float squared) {
             const GlowTable::Entry& e =
-                table.entries[static_cast<int>(distanceSquared * GlowTable::kSteps)];
-            const std::uint32_t d = out[x];
-            const std::uint32_t rb = ((e.redBlue + (d & kRedBlue) * e.keep) >> 8) & kRedBlue;
-            const std::uint32_t g = ((e.green + ((d >> 8) & 0xFF) * e.keep) >> 8) << 8;
-            out[x] = rb | g;
-        }
-    }
+                table.entries[static_cast<int>(squared * GlowTable::kSteps)];
+            const std::uint32_t rb = ((e.redBlue + (pixel & kRedBlue) * e.keep) >> 8) & kRedBlue;
+            const std::uint32_t g = ((e.green + ((pixel >> 8) & 0xFF) * e.keep) >> 8) << 8;
+            pixel = rb | g;
+        });
 }
 
 }  // namespace
