@@ -64,6 +64,27 @@ void SoftwareSurface::SetColor(const ColorF& color) {
 
 namespace {
 
+// The frame pixels a bitmap draw touches, and the source pixels its samples may use: samples
+// stay inside the source rectangle, whose edge pixels repeat, never their neighbours.
+struct PixelSpan {
+    int x0, x1, y0, y1;      // frame pixels, end exclusive
+    int sx0, sx1, sy0, sy1;  // source pixels, end inclusive
+    bool Empty() const { return x0 >= x1 || y0 >= y1; }
+};
+
+PixelSpan SpanOf(const ClippedDraw& draw, const FrameBuffer& frame) {
+    const RectF& dst = draw.destination;
+    const RectF& src = draw.source;
+    return PixelSpan{std::max(0, static_cast<int>(std::floor(dst.left))),
+                     std::min(frame.width, static_cast<int>(std::ceil(dst.right))),
+                     std::max(0, static_cast<int>(std::floor(dst.top))),
+                     std::min(frame.height, static_cast<int>(std::ceil(dst.bottom))),
+                     static_cast<int>(src.left),
+                     static_cast<int>(std::ceil(src.right)) - 1,
+                     static_cast<int>(src.top),
+                     static_cast<int>(std::ceil(src.bottom)) - 1};
+}
+
 // Premultiplied source (red-blue and alpha-green lanes) over an opaque pixel.
 inline std::uint32_t OverOpaque(std::uint32_t dst, std::uint32_t rb, std::uint32_t ag) {
     const std::uint32_t alpha = ag >> 16;
@@ -96,13 +117,10 @@ void SoftwareSurface::DrawUnscaled(const PremultipliedImage& image, const Clippe
                                    float opacity) {
     const RectF& dst = draw.destination;
     const RectF& src = draw.source;
-    const int x0 = std::max(0, static_cast<int>(std::floor(dst.left)));
-    const int x1 = std::min(frame_.width, static_cast<int>(std::ceil(dst.right)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(dst.top)));
-    const int y1 = std::min(frame_.height, static_cast<int>(std::ceil(dst.bottom)));
-    if (x0 >= x1 || y0 >= y1) return;
-    const int sx0 = static_cast<int>(src.left), sx1 = static_cast<int>(std::ceil(src.right)) - 1;
-    const int sy0 = static_cast<int>(src.top), sy1 = static_cast<int>(std::ceil(src.bottom)) - 1;
+    const PixelSpan span = SpanOf(draw, frame_);
+    if (span.Empty()) return;
+    const int x0 = span.x0, x1 = span.x1, y0 = span.y0, y1 = span.y1;
+    const int sx0 = span.sx0, sx1 = span.sx1, sy0 = span.sy0, sy1 = span.sy1;
     // Source position of pixel x: x + offsetX, the same fraction for every pixel.
     const float offsetX = src.left - dst.left, offsetY = src.top - dst.top;
     const int columnShift = static_cast<int>(std::floor(offsetX));
@@ -178,14 +196,10 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
     }
     const float scaleX = (src.right - src.left) / (dst.right - dst.left);
     const float scaleY = (src.bottom - src.top) / (dst.bottom - dst.top);
-    const int x0 = std::max(0, static_cast<int>(std::floor(dst.left)));
-    const int x1 = std::min(frame_.width, static_cast<int>(std::ceil(dst.right)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(dst.top)));
-    const int y1 = std::min(frame_.height, static_cast<int>(std::ceil(dst.bottom)));
-    if (x0 >= x1 || y0 >= y1) return;
-    // Samples stay inside the source rectangle: its edge pixels repeat, never their neighbours.
-    const int sx0 = static_cast<int>(src.left), sx1 = static_cast<int>(std::ceil(src.right)) - 1;
-    const int sy0 = static_cast<int>(src.top), sy1 = static_cast<int>(std::ceil(src.bottom)) - 1;
+    const PixelSpan span = SpanOf(draw, frame_);
+    if (span.Empty()) return;
+    const int x0 = span.x0, x1 = span.x1, y0 = span.y0, y1 = span.y1;
+    const int sx0 = span.sx0, sx1 = span.sx1, sy0 = span.sy0, sy1 = span.sy1;
     const int opacity256 = static_cast<int>(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 256.0f));
 
     // Per column: the two source columns, the weight of the second, the edge coverage.
