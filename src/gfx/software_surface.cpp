@@ -21,9 +21,6 @@ struct SolidBlend {
         const std::uint32_t g = ((green * opacity + (dst & kGreen) * keep) >> 8) & kGreen;
         return rb | g;
     }
-    std::uint32_t Over(std::uint32_t dst, float opacity) const {
-        return Over(dst, static_cast<std::uint32_t>(opacity * 256.0f + 0.5f));
-    }
 };
 
 SolidBlend BlendFor(const ColorF& color) {
@@ -94,6 +91,36 @@ inline std::uint32_t OverOpaque(std::uint32_t dst, std::uint32_t rb, std::uint32
     return (rb + drb) | (((ag & 0xFFu) + dg) << 8);
 }
 
+// Bilinear weights out of 256 for a sample fx, fy (each out of 256) past a source pixel.
+struct BilinearWeights {
+    std::uint32_t w00, w01, w10, w11;
+    BilinearWeights(std::uint32_t wx, std::uint32_t wy)
+        : w00(((256 - wx) * (256 - wy) + 128) >> 8),
+          w01((wx * (256 - wy) + 128) >> 8),
+          w10(((256 - wx) * wy + 128) >> 8),
+          w11(256 - w00 - w01 - w10) {}
+};
+
+// Mixes four premultiplied source pixels, scales the mix by the cover (out of 256) and lays it
+// over the frame pixel, two channels at a time (alpha-green, red-blue).
+inline void BlendSample(std::uint32_t& pixel, std::uint32_t p00, std::uint32_t p01,
+                        std::uint32_t p10, std::uint32_t p11, const BilinearWeights& w,
+                        std::uint32_t cover) {
+    std::uint32_t rb = (((p00 & kRedBlue) * w.w00 + (p01 & kRedBlue) * w.w01 +
+                         (p10 & kRedBlue) * w.w10 + (p11 & kRedBlue) * w.w11) >>
+                        8) &
+                       kRedBlue;
+    std::uint32_t ag = ((((p00 >> 8) & kRedBlue) * w.w00 + ((p01 >> 8) & kRedBlue) * w.w01 +
+                         ((p10 >> 8) & kRedBlue) * w.w10 + ((p11 >> 8) & kRedBlue) * w.w11) >>
+                        8) &
+                       kRedBlue;
+    if (cover < 256) {
+        rb = ((rb * cover) >> 8) & kRedBlue;
+        ag = ((ag * cover) >> 8) & kRedBlue;
+    }
+    pixel = OverOpaque(pixel, rb, ag);
+}
+
 // A full row of whole columns, each a mix of two source rows: the scrolled layers' case.
 // Straight and branch-free, so the compiler can vectorise it.
 void BlendRows(std::uint32_t* out, const std::uint32_t* top, const std::uint32_t* bottom, int count,
@@ -127,10 +154,7 @@ void SoftwareSurface::DrawUnscaled(const PremultipliedImage& image, const Clippe
     const int rowShift = static_cast<int>(std::floor(offsetY));
     const std::uint32_t wx = static_cast<std::uint32_t>((offsetX - columnShift) * 256.0f + 0.5f);
     const std::uint32_t wy = static_cast<std::uint32_t>((offsetY - rowShift) * 256.0f + 0.5f);
-    const std::uint32_t w00 = ((256 - wx) * (256 - wy) + 128) >> 8;
-    const std::uint32_t w01 = (wx * (256 - wy) + 128) >> 8;
-    const std::uint32_t w10 = ((256 - wx) * wy + 128) >> 8;
-    const std::uint32_t w11 = 256 - w00 - w01 - w10;
+    const BilinearWeights weights(wx, wy);
     const int opacity256 = static_cast<int>(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 256.0f));
     const auto edgeCover = [](int p, float low, float high) {
         return static_cast<int>(SpanCoverage(p, low, high) * 256.0f + 0.5f);
@@ -158,22 +182,10 @@ void SoftwareSurface::DrawUnscaled(const PremultipliedImage& image, const Clippe
             const int c1 = std::clamp(x + columnShift + 1, sx0, sx1);
             const std::uint32_t p00 = top[c0], p01 = top[c1], p10 = bottom[c0], p11 = bottom[c1];
             if ((p00 | p01 | p10 | p11) == 0) continue;  // fully transparent
-            std::uint32_t rb = (((p00 & kRedBlue) * w00 + (p01 & kRedBlue) * w01 +
-                                 (p10 & kRedBlue) * w10 + (p11 & kRedBlue) * w11) >>
-                                8) &
-                               kRedBlue;
-            std::uint32_t ag = ((((p00 >> 8) & kRedBlue) * w00 + ((p01 >> 8) & kRedBlue) * w01 +
-                                 ((p10 >> 8) & kRedBlue) * w10 + ((p11 >> 8) & kRedBlue) * w11) >>
-                                8) &
-                               kRedBlue;
             int cover = rowCover;
             if (x == x0 || x == x1 - 1) cover = (cover * edgeCover(x, dst.left, dst.right)) >> 8;
             if (cover == 0) continue;
-            if (cover < 256) {
-                rb = ((rb * static_cast<std::uint32_t>(cover)) >> 8) & kRedBlue;
-                ag = ((ag * static_cast<std::uint32_t>(cover)) >> 8) & kRedBlue;
-            }
-            out[x] = OverOpaque(out[x], rb, ag);
+            BlendSample(out[x], p00, p01, p10, p11, weights, static_cast<std::uint32_t>(cover));
         }
     }
 }
@@ -213,7 +225,6 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
         column.weight = static_cast<int>((u - uFloor) * 256.0f + 0.5f);
         column.cover = static_cast<int>(SpanCoverage(x, dst.left, dst.right) * 256.0f + 0.5f);
     }
-    constexpr std::uint32_t kMask = 0x00FF00FFu;
     for (int y = y0; y < y1; ++y) {
         const int coverY = static_cast<int>(SpanCoverage(y, dst.top, dst.bottom) * 256.0f + 0.5f);
         const float v = src.top + (static_cast<float>(y) + 0.5f - dst.top) * scaleY - 0.5f;
@@ -229,34 +240,13 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
             const std::uint32_t p00 = top[column.first], p01 = top[column.second];
             const std::uint32_t p10 = bottom[column.first], p11 = bottom[column.second];
             if ((p00 | p01 | p10 | p11) == 0) continue;  // fully transparent
-            // Bilinear weights out of 256, two channels at a time (alpha-green, red-blue).
-            const std::uint32_t wx = static_cast<std::uint32_t>(column.weight);
-            const std::uint32_t w00 = ((256 - wx) * (256 - wy) + 128) >> 8;
-            const std::uint32_t w01 = (wx * (256 - wy) + 128) >> 8;
-            const std::uint32_t w10 = ((256 - wx) * wy + 128) >> 8;
-            const std::uint32_t w11 = 256 - w00 - w01 - w10;
-            std::uint32_t rb = (((p00 & kMask) * w00 + (p01 & kMask) * w01 + (p10 & kMask) * w10 +
-                                 (p11 & kMask) * w11) >>
-                                8) &
-                               kMask;
-            std::uint32_t ag = ((((p00 >> 8) & kMask) * w00 + ((p01 >> 8) & kMask) * w01 +
-                                 ((p10 >> 8) & kMask) * w10 + ((p11 >> 8) & kMask) * w11) >>
-                                8) &
-                               kMask;
             const std::uint32_t cover =
                 static_cast<std::uint32_t>((column.cover * coverY >> 8) * opacity256 >> 8);
             if (cover == 0) continue;
-            if (cover < 256) {
-                rb = ((rb * cover) >> 8) & kMask;
-                ag = ((ag * cover) >> 8) & kMask;
-            }
-            // Premultiplied source over the opaque frame.
-            const std::uint32_t alpha = ag >> 16;
-            const std::uint32_t keep = 256 - alpha - (alpha >> 7);
-            const std::uint32_t d = out[x];
-            const std::uint32_t drb = (((d & kMask) * keep) >> 8) & kMask;
-            const std::uint32_t dg = ((((d >> 8) & 0xFFu) * keep) >> 8) & 0xFFu;
-            out[x] = (rb + drb) | (((ag & 0xFFu) + dg) << 8);
+            BlendSample(out[x], p00, p01, p10, p11,
+                        BilinearWeights(static_cast<std::uint32_t>(column.weight),
+                                        static_cast<std::uint32_t>(wy)),
+                        cover);
         }
     }
 }

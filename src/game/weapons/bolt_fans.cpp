@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/enemies/enemy_table.h"
+#include "game/weapons/pellet_motion.h"
 #include "gfx/glow_line.h"
 
 BoltFan boltFans[kEnemySlots][kFanMembers];
@@ -47,9 +48,7 @@ void UpdateGroup(FrameContext& frame, const Group& group) {
             for (int m = 0; m < 6; ++m) {
                 const Member& member = group.members[m];
                 EnemyShot& bolt = boltFans[slot][group.firstStored + m].bolts[k];
-                if (!inBand && bolt.active == 0.0f && bolt.x == parkedX && bolt.y == parkedY) {
-                    continue;  // at rest: nothing but a spawn changes it
-                }
+                if (!inBand && AtRest(bolt)) continue;
                 if (inBand && bolt.active == 0.0f) bolt = EnemyShot{enemy.x, enemy.y, 1.0f};
                 if (bolt.active == 1.0f) {
                     const float side = static_cast<float>(member.side);
