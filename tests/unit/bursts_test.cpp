@@ -91,6 +91,7 @@ TEST_F(BurstsTest, SeedVelocitiesStayInTheirRanges) {
 TEST_F(BurstsTest, SparksAgeOutAt100AndKeepTheirPlace) {
     BurstParticle& p = bursts[5][10];
     p = BurstParticle{300, 200, 0, 0, 1, 99};
+    ForgetParkedBlocks();
     Step();
     EXPECT_EQ(p.age, 100.0f);
     EXPECT_EQ(p.active, 0.0f);  // aged out, but drawn in this frame
@@ -105,6 +106,7 @@ TEST_F(BurstsTest, SparksAgeOutAt100AndKeepTheirPlace) {
     // Large pieces never age.
     BurstParticle& piece = bursts[5][200];
     piece = BurstParticle{300, 200, 0, 0, 1, 500};
+    ForgetParkedBlocks();
     Step();
     EXPECT_EQ(piece.active, 1.0f);
 }
@@ -128,6 +130,7 @@ TEST_F(BurstsTest, CullBoundsAndFighterTouchCorners) {
         // At rest (active 0): nothing moves it, only the culls look at it.
         BurstParticle& p = bursts[7][3];
         p = BurstParticle{c.x, c.y, 0, 0, 0, 0};
+        ForgetParkedBlocks();
         Step();
         EXPECT_EQ(p.x == -2550.0f, c.parked) << c.x << "," << c.y;
     }

@@ -81,6 +81,7 @@ TEST_F(ShotHitTest, EnemyWeaponsAndParticlesNeverMeetTheShots) {
     PlayerShot& shot = Shoot(100, 316);
     for (EnemyShot& pellet : ringVolleys[5][0].pellets) pellet = EnemyShot{100, 300, 1.0f};
     bursts[7][0] = BurstParticle{100, 300, 0, 0, 1, 0};
+    ForgetParkedBlocks();
     StepTo(kStill);
     EXPECT_EQ(Hits(), 0);
     EXPECT_EQ(shot.active, 1);

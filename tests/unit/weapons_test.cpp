@@ -125,6 +125,7 @@ TEST_F(WeaponsTest, PelletCullBoundsAreInclusive) {
     for (const Case& c : cases) {
         EnemyShot& p = ringVolleys[30][5].pellets[7];
         p = EnemyShot{c.x, c.y, 0.0f};  // at rest: only the cull looks at it
+        ForgetParkedBlocks();
         StepStill();
         EXPECT_EQ(p.x == -2550.0f, c.culled) << c.x << "," << c.y;
     }
@@ -142,6 +143,7 @@ TEST_F(WeaponsTest, SweepDirectionsComeFromAnUnsignedCount) {
         SweepStreams& streams = sweepStreams[30];
         streams.left[row.k] = EnemyShot{300, 300, 1.0f};
         streams.right[row.k] = EnemyShot{300, 300, 1.0f};
+        ForgetParkedBlocks();
         StepStill();
         EXPECT_NEAR(streams.left[row.k].x - 300, row.stepX, 0.01) << row.k;
         EXPECT_NEAR(streams.left[row.k].y - 300, row.stepY, 0.01) << row.k;
@@ -243,6 +245,7 @@ TEST_F(WeaponsTest, RisingBoltsCullAtMinus400AndDriftingBoltsFlyOn) {
     EXPECT_EQ(bolt4Moves, 39);
     EnemyShot& drifter = boltFans[10][0].bolts[2];
     drifter = EnemyShot{-500, 300, 1.0f};
+    ForgetParkedBlocks();
     StepStill();
     EXPECT_EQ(drifter.active, 1.0f);
     EXPECT_EQ(drifter.x, -504.0f);

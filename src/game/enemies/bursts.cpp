@@ -1,5 +1,7 @@
 #include "game/enemies/bursts.h"
 
+#include <cstdint>
+
 #include "game/enemies/enemy_table.h"
 #include "game/game_random.h"
 #include "game/stage/world.h"
@@ -19,8 +21,10 @@ constexpr RectF kOrangeSpark{94, 84, 110, 100};  // particles 0..80
 constexpr RectF kYellowSpark{62, 84, 78, 100};   // particles 81..160
 constexpr RectF kDebrisPiece{110, 0, 140, 30};   // particles 161..220
 
+constexpr BurstParticle kParkedParticle{parkedX, parkedY, 0.0f, 0.0f, 0.0f, 0.0f};
+
 void Park(BurstParticle& particle) {
-    particle = BurstParticle{parkedX, parkedY, 0.0f, 0.0f, 0.0f, 0.0f};
+    particle = kParkedParticle;
 }
 
 // Each draw in its own statement, in order: the two draws for vx (left one first), then vy.
@@ -97,23 +101,65 @@ void FighterTouch(BurstParticle& particle) {
     }
 }
 
+bool IsParked(const BurstParticle& particle) {
+    return particle.x == parkedX && particle.y == parkedY;
+}
+
+// One particle's turn after any seeding. True when it is still out of the parked position.
+bool Visit(FrameContext& frame, BurstParticle& particle, int j) {
+    // A parked particle stays parked: the culls would only park it again.
+    if (IsParked(particle)) return false;
+    Fly(frame, particle, j);
+    FieldCull(particle);
+    FighterTouch(particle);
+    return !IsParked(particle);
+}
+
+// The particles of a slot that are not parked, in index order, as the slot's last pass left
+// them. Not known after a reset or an outside write until a pass has looked at every particle.
+struct Unparked {
+    bool known;
+    int count;
+    std::uint8_t index[kBurstParticles];
+};
+static_assert(kBurstParticles <= 256);
+
+Unparked unparkedParticles[kEnemySlots];
+
 }  // namespace
 
 void ParkBursts(int slot) {
     for (BurstParticle& particle : bursts[slot]) Park(particle);
+    unparkedParticles[slot].known = true;
+    unparkedParticles[slot].count = 0;
+}
+
+void BurstTableChanged() {
+    for (Unparked& unparked : unparkedParticles) unparked.known = false;
 }
 
 void UpdateBurst(FrameContext& frame, int slot) {
     Enemy& enemy = enemies[slot];
     // Nothing in this pass sets hit, so a slot that is not bursting now will not start to.
     const bool bursting = enemy.hit > 0.0f;
+    Unparked& unparked = unparkedParticles[slot];
+    if (!bursting && unparked.known) {
+        // Only seeding unparks a particle, so the others would all be skipped below.
+        int kept = 0;
+        for (int n = 0; n < unparked.count; ++n) {
+            const int j = unparked.index[n];
+            if (Visit(frame, bursts[slot][j], j))
+                unparked.index[kept++] = static_cast<std::uint8_t>(j);
+        }
+        unparked.count = kept;
+        return;
+    }
+    unparked.count = 0;
     for (int j = 0; j < kBurstParticles; ++j) {
         BurstParticle& particle = bursts[slot][j];
         if (bursting) SeedOrRemove(frame, enemy, particle, j);
-        // A parked particle stays parked: the culls would only park it again.
-        if (particle.x == parkedX && particle.y == parkedY) continue;
-        Fly(frame, particle, j);
-        FieldCull(particle);
-        FighterTouch(particle);
+        if (Visit(frame, particle, j))
+            unparked.index[unparked.count++] = static_cast<std::uint8_t>(j);
     }
+    unparked.known = true;
 }

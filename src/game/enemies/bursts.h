@@ -18,6 +18,10 @@ extern BurstParticle bursts[kEnemySlots][kBurstParticles];
 // Puts every particle of the slot at the parked position, at rest.
 void ParkBursts(int slot);
 
+// Call after writing `bursts` from outside the burst pass: the pass then looks at every particle
+// again instead of only those it last saw in flight.
+void BurstTableChanged();
+
 // The slot's burst pass, the last step of its turn in the enemy pass: seeding and removal of a
 // hit enemy, then the flight, ageing, drawing and culls of every particle, index by index.
 void UpdateBurst(FrameContext& frame, int slot);

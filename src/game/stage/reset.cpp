@@ -53,4 +53,12 @@ void ZeroAllTables() {
         if (slot < kOptionCount) optionLasers[slot] = OptionLaser{};
         for (BurstParticle& particle : bursts[slot]) particle = BurstParticle{};
     }
+    ForgetParkedBlocks();
+}
+
+void ForgetParkedBlocks() {
+    BurstTableChanged();
+    RingVolleysChanged();
+    SweepStreamsChanged();
+    BoltFansChanged();
 }

@@ -7,3 +7,7 @@ void ResetWorld();
 // start. The game never does this; the runner's benchmark and the tests run several games in
 // one process.
 void ZeroAllTables();
+
+// The element passes skip blocks they last saw parked. Call this after writing the element
+// tables directly (tests do) so that every pass looks at every record again.
+void ForgetParkedBlocks();

@@ -34,6 +34,14 @@ struct Group {
 constexpr Group kFallingGroup{kFalling, 0, +1, 150, 200, 80, 0xF000FF};
 constexpr Group kRisingGroup{kRising, 6, -1, 350, 400, -20, 0xFFFF00};
 
+// Per slot and group (0 falling, 1 rising): every bolt parked when the group's last pass ended.
+// Only a launch, in the band, unparks a bolt.
+bool groupParked[kEnemySlots][2];
+
+int GroupIndex(const Group& group) {
+    return group.direction > 0 ? 0 : 1;
+}
+
 bool Culled(const Group& group, float y) {
     return group.direction > 0 ? y >= 1168.0f : y <= -400.0f;
 }
@@ -44,6 +52,9 @@ void UpdateGroup(FrameContext& frame, const Group& group) {
         const Enemy& enemy = enemies[slot];
         const bool inBand =
             enemy.alive > 0 && enemy.y >= group.bandTop && enemy.y <= group.bandBottom;
+        bool& parked = groupParked[slot][GroupIndex(group)];
+        if (!inBand && parked) continue;
+        bool allParked = true;
         for (int k = 0; k < kBoltsPerMember; ++k) {
             for (int m = 0; m < 6; ++m) {
                 const Member& member = group.members[m];
@@ -62,8 +73,10 @@ void UpdateGroup(FrameContext& frame, const Group& group) {
                     bolt.y = bolt.y + static_cast<float>(vertical);
                 }
                 if (Culled(group, bolt.y)) ParkShot(bolt);
+                allParked = allParked && AtRest(bolt);
             }
         }
+        parked = allParked;
     }
 }
 
@@ -73,6 +86,11 @@ void ParkBoltFans(int slot) {
     for (BoltFan& member : boltFans[slot]) {
         for (EnemyShot& bolt : member.bolts) ParkShot(bolt);
     }
+    groupParked[slot][0] = groupParked[slot][1] = true;
+}
+
+void BoltFansChanged() {
+    for (auto& slot : groupParked) slot[0] = slot[1] = false;
 }
 
 void UpdateFallingFans(FrameContext& frame) {

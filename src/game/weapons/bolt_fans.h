@@ -15,5 +15,8 @@ extern BoltFan boltFans[kEnemySlots][kFanMembers];
 
 void ParkBoltFans(int slot);
 
+// Call after writing `boltFans` from outside the passes: they look at every bolt again.
+void BoltFansChanged();
+
 void UpdateFallingFans(FrameContext& frame);
 void UpdateRisingFans(FrameContext& frame);

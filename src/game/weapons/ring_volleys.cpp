@@ -44,12 +44,21 @@ struct RingSteps {
 
 const RingSteps ringSteps;
 
+// Slots whose pellets were all parked when their last pass ended. Only a spawn, in the band,
+// unparks a pellet, so such a slot has nothing to do until its enemy reaches the band.
+bool slotParked[kEnemySlots];
+
 }  // namespace
 
 void ParkRingVolleys(int slot) {
     for (RingVolley& ring : ringVolleys[slot]) {
         for (EnemyShot& pellet : ring.pellets) ParkShot(pellet);
     }
+    slotParked[slot] = true;
+}
+
+void RingVolleysChanged() {
+    for (bool& parked : slotParked) parked = false;
 }
 
 void UpdateRingVolleys(FrameContext& frame) {
@@ -57,6 +66,8 @@ void UpdateRingVolleys(FrameContext& frame) {
         const Enemy& enemy = enemies[slot];
         const bool inBand = EnemyFlyingBetween(kBandTop, kBandBottom, enemy.alive, enemy.y);
         const int rings = slot < kFirstLargeSlot ? kSmallEnemyRings : kRingsPerSlot;
+        if (!inBand && slotParked[slot]) continue;
+        bool allParked = true;
         for (int k = 0; k < kPelletsPerRing; ++k) {
             for (int r = 0; r < rings; ++r) {
                 const Ring& ring = kRings[r];
@@ -73,7 +84,9 @@ void UpdateRingVolleys(FrameContext& frame) {
                     pellet.y = pellet.y + ringSteps.step[r][k].y;
                 }
                 if (OutsidePelletBox(pellet)) ParkShot(pellet);
+                allParked = allParked && AtRest(pellet);
             }
         }
+        slotParked[slot] = allParked;
     }
 }

@@ -15,4 +15,7 @@ extern RingVolley ringVolleys[kEnemySlots][kRingsPerSlot];
 
 void ParkRingVolleys(int slot);
 
+// Call after writing `ringVolleys` from outside the passes: they look at every pellet again.
+void RingVolleysChanged();
+
 void UpdateRingVolleys(FrameContext& frame);

@@ -34,6 +34,9 @@ struct SweepSteps {
 
 const SweepSteps sweepSteps;
 
+// Slots whose elements were all parked when their last pass ended: only an emission unparks one.
+bool slotParked[kEnemySlots];
+
 void Emit(SweepStreams& streams, const Enemy& enemy) {
     streams.emitIndex =
         static_cast<std::int32_t>(static_cast<std::uint32_t>(streams.emitIndex) + 1u);
@@ -53,6 +56,11 @@ void ParkSweepStreams(int slot) {
     for (EnemyShot& pellet : streams.left) ParkShot(pellet);
     for (EnemyShot& pellet : streams.right) ParkShot(pellet);
     streams.emitIndex = 0;
+    slotParked[slot] = true;
+}
+
+void SweepStreamsChanged() {
+    for (bool& parked : slotParked) parked = false;
 }
 
 // Outside the band the counter keeps its value for the next time.
@@ -61,6 +69,7 @@ void EmitSweepStreams(FrameContext& /*frame*/) {
         const Enemy& enemy = enemies[slot];
         if (EnemyFlyingBetween(kBandTop, kBandBottom, enemy.alive, enemy.y)) {
             Emit(sweepStreams[slot], enemy);
+            slotParked[slot] = false;
         }
     }
 }
@@ -69,6 +78,8 @@ void EmitSweepStreams(FrameContext& /*frame*/) {
 void UpdateSweepStreams(FrameContext& frame) {
     for (int slot = 0; slot < kEnemySlots; ++slot) {
         SweepStreams& streams = sweepStreams[slot];
+        if (slotParked[slot]) continue;
+        bool allParked = true;
         const std::uint32_t colour = slot < kFirstLargeSlot ? 0xFFF000 : 0x00FFFF;
         for (int k = 0; k < kStreamElements; ++k) {
             const FixedStep& step = sweepSteps.step[k];
@@ -81,7 +92,9 @@ void UpdateSweepStreams(FrameContext& frame) {
                     pellet->y = pellet->y + step.y;
                 }
                 if (OutsidePelletBox(*pellet)) ParkShot(*pellet);
+                allParked = allParked && AtRest(*pellet);
             }
         }
+        slotParked[slot] = allParked;
     }
 }

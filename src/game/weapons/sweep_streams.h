@@ -19,5 +19,8 @@ extern SweepStreams sweepStreams[kEnemySlots];
 // Parks both streams and sets emitIndex to 0.
 void ParkSweepStreams(int slot);
 
+// Call after writing `sweepStreams` from outside the passes: they look at every element again.
+void SweepStreamsChanged();
+
 void EmitSweepStreams(FrameContext& frame);
 void UpdateSweepStreams(FrameContext& frame);
