@@ -1,5 +1,5 @@
 // gryvel-bench: how fast the game runs on one core. Run from the folder holding images/:
-//   cd build && ./gryvel-bench
+//   cd build && ./gryvel-bench [logic] [frames] [lines]   (no names: all of them)
 // 1. game logic alone over two laps with a key script that fires throughout;
 // 2. the full frame through the software surface over a lap;
 // 3. one glow line (a pellet dot and a 40-pixel line): our surface beside a Cairo reference;
@@ -158,7 +158,15 @@ void GlowLines(const GameImages& images, TextFormat& text) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // Parts may be named to run only those: logic, frames, lines.
+    auto wanted = [&](const char* part) {
+        if (argc < 2) return true;
+        for (int i = 1; i < argc; ++i) {
+            if (std::string(argv[i]) == part) return true;
+        }
+        return false;
+    };
     GameImages images;
     std::string message;
     if (!LoadImages(images, [&](const std::string& text) { message = text; })) {
@@ -169,9 +177,9 @@ int main() {
     TextFormat text;
     text.Create();
     PrepareEndingTexts(text);
-    LogicAlone();
-    FullFrames(images, text);
-    GlowLines(images, text);
+    if (wanted("logic")) LogicAlone();
+    if (wanted("frames")) FullFrames(images, text);
+    if (wanted("lines")) GlowLines(images, text);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("4. peak resident memory after a lap: %.1f MB\n", usage.ru_maxrss / 1024.0);
