@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -71,17 +72,19 @@ void LogicAlone() {
                 total / steps, worst);
 }
 
-void FullFrames(const GameImages& images, TextFormat& text) {
+struct FrameTime {
+    double micros;
+    int glowLines;
+};
+
+// One lap rendered from a fresh game on `device`: each step's time and glow-line count.
+std::vector<FrameTime> RenderLap(SoftwareDevice& device) {
     FreshGame();
-    SoftwareDevice device(images, text);
     std::mutex lock;
     RecordingSoundPlayer sounds;
     CountingSurface counter;
-    std::vector<double> times;
-    long heaviest = 0;
-    int heaviestLines = 0;
-    double heaviestMicros = 0;
-    device.CreateDeviceResources();  // made once before timing, as the window's first paint does
+    std::vector<FrameTime> times;
+    times.reserve(14300);
     for (long step = 0; step < 14300; ++step) {
         sounds.Clear();
         counter.Reset();
@@ -94,20 +97,51 @@ void FullFrames(const GameImages& images, TextFormat& text) {
                 GameFrame(frame);
             },
             [] {});
-        const double micros = MicrosSince(start);
-        times.push_back(micros);
-        if (micros > heaviestMicros) {
-            heaviestMicros = micros;
-            heaviest = step;
-            heaviestLines = counter.Counts().glowLines;
+        times.push_back(FrameTime{MicrosSince(start), counter.Counts().glowLines});
+    }
+    return times;
+}
+
+// The lap is deterministic, so a step's best of several laps is its cost without the machine's
+// interruptions, which a single lap's maximum mostly measures.
+void FullFrames(const GameImages& images, TextFormat& text) {
+    SoftwareDevice device(images, text);
+    device.CreateDeviceResources();  // made once before timing, as the window's first paint does
+    const int laps = 3;
+    std::vector<FrameTime> first = RenderLap(device);
+    std::vector<FrameTime> best = first;
+    for (int lap = 1; lap < laps; ++lap) {
+        const std::vector<FrameTime> again = RenderLap(device);
+        for (std::size_t i = 0; i < best.size(); ++i) {
+            best[i].micros = std::min(best[i].micros, again[i].micros);
         }
     }
-    std::sort(times.begin(), times.end());
+    if (std::getenv("GRYVEL_BENCH_STEPS")) {
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            std::fprintf(stderr, "%zu %.0f %.0f %d\n", i, first[i].micros, best[i].micros,
+                         first[i].glowLines);
+        }
+    }
+    const auto heaviest = [](const std::vector<FrameTime>& times, std::size_t from) {
+        return std::max_element(
+                   times.begin() + from, times.end(),
+                   [](const FrameTime& a, const FrameTime& b) { return a.micros < b.micros; }) -
+               times.begin();
+    };
+    std::vector<double> sorted;
+    for (const FrameTime& t : first) sorted.push_back(t.micros);
+    std::sort(sorted.begin(), sorted.end());
+    const auto worst = heaviest(first, 1);
+    const auto worstBest = heaviest(best, 1);
     std::printf(
         "2. full frame, software surface, one lap: median %.2f ms, p99 %.2f ms, max %.2f ms"
-        " (step %ld, %d glow lines)\n",
-        times[times.size() / 2] / 1000, times[times.size() * 99 / 100] / 1000, times.back() / 1000,
-        heaviest, heaviestLines);
+        " (step %ld, %d glow lines); first frame %.2f ms\n",
+        sorted[sorted.size() / 2] / 1000, sorted[sorted.size() * 99 / 100] / 1000,
+        first[worst].micros / 1000, static_cast<long>(worst), first[worst].glowLines,
+        first[0].micros / 1000);
+    std::printf("2. heaviest frame, best of %d laps per step: %.2f ms (step %ld, %d glow lines)\n",
+                laps, best[worstBest].micros / 1000, static_cast<long>(worstBest),
+                best[worstBest].glowLines);
 }
 
 // The same three passes in Cairo: round caps, source-over, the halo saturated.

@@ -43,6 +43,10 @@ std::uint32_t Opacity(float alpha, float cover) {
     return static_cast<std::uint32_t>(alpha * cover * 256.0f + 0.5f);
 }
 
+bool SameRect(const RectF& a, const RectF& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 // How much of the pixel span [p, p + 1) lies inside [low, high).
 float SpanCoverage(int p, float low, float high) {
     return std::clamp(
@@ -108,24 +112,44 @@ struct BilinearWeights {
           w11(256 - w00 - w01 - w10) {}
 };
 
-// Mixes four premultiplied source pixels, scales the mix by the cover (out of 256) and lays it
-// over the frame pixel, two channels at a time (alpha-green, red-blue).
-inline void BlendSample(std::uint32_t& pixel, std::uint32_t p00, std::uint32_t p01,
-                        std::uint32_t p10, std::uint32_t p11, const BilinearWeights& w,
-                        std::uint32_t cover) {
-    std::uint32_t rb = (((p00 & kRedBlue) * w.w00 + (p01 & kRedBlue) * w.w01 +
-                         (p10 & kRedBlue) * w.w10 + (p11 & kRedBlue) * w.w11) >>
-                        8) &
-                       kRedBlue;
-    std::uint32_t ag = ((((p00 >> 8) & kRedBlue) * w.w00 + ((p01 >> 8) & kRedBlue) * w.w01 +
-                         ((p10 >> 8) & kRedBlue) * w.w10 + ((p11 >> 8) & kRedBlue) * w.w11) >>
-                        8) &
-                       kRedBlue;
+// Mixes four premultiplied source pixels: alpha-green in the high lanes, red-blue in the low,
+// the same packing as a frame pixel with alpha on top.
+inline std::uint32_t Premix(std::uint32_t p00, std::uint32_t p01, std::uint32_t p10,
+                            std::uint32_t p11, const BilinearWeights& w) {
+    const std::uint32_t rb = (((p00 & kRedBlue) * w.w00 + (p01 & kRedBlue) * w.w01 +
+                               (p10 & kRedBlue) * w.w10 + (p11 & kRedBlue) * w.w11) >>
+                              8) &
+                             kRedBlue;
+    const std::uint32_t ag = ((((p00 >> 8) & kRedBlue) * w.w00 + ((p01 >> 8) & kRedBlue) * w.w01 +
+                               ((p10 >> 8) & kRedBlue) * w.w10 + ((p11 >> 8) & kRedBlue) * w.w11) >>
+                              8) &
+                             kRedBlue;
+    return rb | (ag << 8);
+}
+
+// Scales a premixed sample by the cover (out of 256) and lays it over the frame pixel.
+inline void LayPremixed(std::uint32_t& pixel, std::uint32_t mix, std::uint32_t cover) {
+    std::uint32_t rb = mix & kRedBlue;
+    std::uint32_t ag = (mix >> 8) & kRedBlue;
     if (cover < 256) {
         rb = ((rb * cover) >> 8) & kRedBlue;
         ag = ((ag * cover) >> 8) & kRedBlue;
     }
     pixel = OverOpaque(pixel, rb, ag);
+}
+
+inline void BlendSample(std::uint32_t& pixel, std::uint32_t p00, std::uint32_t p01,
+                        std::uint32_t p10, std::uint32_t p11, const BilinearWeights& w,
+                        std::uint32_t cover) {
+    LayPremixed(pixel, Premix(p00, p01, p10, p11, w), cover);
+}
+
+// A row of premixed samples laid on fully (a zero sample leaves the pixel as it was).
+GRYVEL_VECTOR_CLONES
+void LayPremixedRow(std::uint32_t* out, const std::uint32_t* mix, int count) {
+    for (int i = 0; i < count; ++i) {
+        out[i] = OverOpaque(out[i], mix[i] & kRedBlue, (mix[i] >> 8) & kRedBlue);
+    }
 }
 
 // A full row of whole columns, each a mix of two source rows: the scrolled layers' case.
@@ -151,17 +175,8 @@ GRYVEL_VECTOR_CLONES
 void BlendRowsBilinear(std::uint32_t* out, const std::uint32_t* top, const std::uint32_t* bottom,
                        int count, BilinearWeights w) {
     for (int i = 0; i < count; ++i) {
-        const std::uint32_t p00 = top[i], p01 = top[i + 1], p10 = bottom[i], p11 = bottom[i + 1];
-        const std::uint32_t rb = (((p00 & kRedBlue) * w.w00 + (p01 & kRedBlue) * w.w01 +
-                                   (p10 & kRedBlue) * w.w10 + (p11 & kRedBlue) * w.w11) >>
-                                  8) &
-                                 kRedBlue;
-        const std::uint32_t ag =
-            ((((p00 >> 8) & kRedBlue) * w.w00 + ((p01 >> 8) & kRedBlue) * w.w01 +
-              ((p10 >> 8) & kRedBlue) * w.w10 + ((p11 >> 8) & kRedBlue) * w.w11) >>
-             8) &
-            kRedBlue;
-        out[i] = OverOpaque(out[i], rb, ag);
+        const std::uint32_t mix = Premix(top[i], top[i + 1], bottom[i], bottom[i + 1], w);
+        out[i] = OverOpaque(out[i], mix & kRedBlue, (mix >> 8) & kRedBlue);
     }
 }
 
@@ -239,16 +254,27 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
         DrawUnscaled(image, draw, opacity);
         return;
     }
+    DrawScaled(image, draw, opacity);
+}
+
+// A stretched or shrunk draw: per column its two source columns and weight, per row its two
+// source rows and weight. The largest of these (the cover picture) repeats frame after frame,
+// so its mixed samples are kept and only laid again.
+void SoftwareSurface::DrawScaled(const PremultipliedImage& image, const ClippedDraw& draw,
+                                 float opacity) {
+    const RectF& dst = draw.destination;
+    const RectF& src = draw.source;
     const float scaleX = (src.right - src.left) / (dst.right - dst.left);
     const float scaleY = (src.bottom - src.top) / (dst.bottom - dst.top);
     const PixelSpan span = SpanOf(draw, frame_);
     if (span.Empty()) return;
     const int x0 = span.x0, x1 = span.x1, y0 = span.y0, y1 = span.y1;
     const int sx0 = span.sx0, sx1 = span.sx1, sy0 = span.sy0, sy1 = span.sy1;
+    const int width = x1 - x0;
     const int opacity256 = static_cast<int>(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 256.0f));
 
-    // Per column: the two source columns, the weight of the second, the edge coverage.
-    columns_.resize(static_cast<std::size_t>(x1 - x0));
+    columns_.resize(static_cast<std::size_t>(width));
+    int fullFirst = x1, fullLast = x0;  // the columns the destination covers whole
     for (int x = x0; x < x1; ++x) {
         const float u = src.left + (static_cast<float>(x) + 0.5f - dst.left) * scaleX - 0.5f;
         const float uFloor = std::floor(u);
@@ -257,29 +283,60 @@ void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, floa
         column.second = std::clamp(static_cast<int>(uFloor) + 1, sx0, sx1);
         column.weight = static_cast<int>((u - uFloor) * 256.0f + 0.5f);
         column.cover = static_cast<int>(SpanCoverage(x, dst.left, dst.right) * 256.0f + 0.5f);
+        if (column.cover == 256) {
+            fullFirst = std::min(fullFirst, x);
+            fullLast = x + 1;
+        }
+    }
+    for (int x = fullFirst; x < fullLast; ++x) {
+        if (columns_[static_cast<std::size_t>(x - x0)].cover != 256) fullLast = fullFirst;
+    }
+
+    const bool keep = static_cast<long>(width) * (y1 - y0) >= kKeptMixMinimumPixels;
+    const bool kept = keep && keptMix_.image == &image && SameRect(keptMix_.source, src) &&
+                      SameRect(keptMix_.destination, dst);
+    if (keep && !kept) {
+        keptMix_.image = &image;
+        keptMix_.source = src;
+        keptMix_.destination = dst;
+        keptMix_.mix.resize(static_cast<std::size_t>(width) * (y1 - y0));
     }
     for (int y = y0; y < y1; ++y) {
         const int coverY = static_cast<int>(SpanCoverage(y, dst.top, dst.bottom) * 256.0f + 0.5f);
-        const float v = src.top + (static_cast<float>(y) + 0.5f - dst.top) * scaleY - 0.5f;
-        const float vFloor = std::floor(v);
-        const int wy = static_cast<int>((v - vFloor) * 256.0f + 0.5f);
-        const int row0 = std::clamp(static_cast<int>(vFloor), sy0, sy1);
-        const int row1 = std::clamp(static_cast<int>(vFloor) + 1, sy0, sy1);
-        const std::uint32_t* top = &image.pixels[static_cast<std::size_t>(row0) * image.width];
-        const std::uint32_t* bottom = &image.pixels[static_cast<std::size_t>(row1) * image.width];
+        std::uint32_t* mix =
+            keep ? &keptMix_.mix[static_cast<std::size_t>(y - y0) * width] : nullptr;
+        if (!kept) {
+            const float v = src.top + (static_cast<float>(y) + 0.5f - dst.top) * scaleY - 0.5f;
+            const float vFloor = std::floor(v);
+            const auto wy = static_cast<std::uint32_t>((v - vFloor) * 256.0f + 0.5f);
+            const int row0 = std::clamp(static_cast<int>(vFloor), sy0, sy1);
+            const int row1 = std::clamp(static_cast<int>(vFloor) + 1, sy0, sy1);
+            const std::uint32_t* top = &image.pixels[static_cast<std::size_t>(row0) * image.width];
+            const std::uint32_t* bottom =
+                &image.pixels[static_cast<std::size_t>(row1) * image.width];
+            if (!keep) {
+                rowMix_.resize(static_cast<std::size_t>(width));
+                mix = rowMix_.data();
+            }
+            for (int i = 0; i < width; ++i) {
+                const BitmapColumn& column = columns_[static_cast<std::size_t>(i)];
+                mix[i] = Premix(top[column.first], top[column.second], bottom[column.first],
+                                bottom[column.second],
+                                BilinearWeights(static_cast<std::uint32_t>(column.weight), wy));
+            }
+        }
         std::uint32_t* out = &frame_.pixels[static_cast<std::size_t>(y) * frame_.width];
+        const bool fullRow = coverY == 256 && opacity256 == 256 && fullFirst < fullLast;
+        if (fullRow) LayPremixedRow(out + fullFirst, mix + (fullFirst - x0), fullLast - fullFirst);
         for (int x = x0; x < x1; ++x) {
-            const BitmapColumn& column = columns_[static_cast<std::size_t>(x - x0)];
-            const std::uint32_t p00 = top[column.first], p01 = top[column.second];
-            const std::uint32_t p10 = bottom[column.first], p11 = bottom[column.second];
-            if ((p00 | p01 | p10 | p11) == 0) continue;  // fully transparent
-            const std::uint32_t cover =
-                static_cast<std::uint32_t>((column.cover * coverY >> 8) * opacity256 >> 8);
+            if (fullRow && x == fullFirst) x = fullLast;
+            if (x >= x1) break;
+            const std::uint32_t sample = mix[x - x0];
+            if (sample == 0) continue;  // fully transparent
+            const std::uint32_t cover = static_cast<std::uint32_t>(
+                (columns_[static_cast<std::size_t>(x - x0)].cover * coverY >> 8) * opacity256 >> 8);
             if (cover == 0) continue;
-            BlendSample(out[x], p00, p01, p10, p11,
-                        BilinearWeights(static_cast<std::uint32_t>(column.weight),
-                                        static_cast<std::uint32_t>(wy)),
-                        cover);
+            LayPremixed(out[x], sample, cover);
         }
     }
 }

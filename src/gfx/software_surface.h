@@ -37,6 +37,7 @@ class SoftwareSurface : public DrawingSurface {
     void DrawPendingLine(const PendingLine& line);
     void DrawUnscaled(const PremultipliedImage& image, const struct ClippedDraw& draw,
                       float opacity);
+    void DrawScaled(const PremultipliedImage& image, const struct ClippedDraw& draw, float opacity);
 
     struct BitmapColumn {
         int first, second;  // source columns
@@ -49,6 +50,16 @@ class SoftwareSurface : public DrawingSurface {
     TextFormat& textFormat_;
     ColorF brush_{0.0f, 0.0f, 0.0f, 1.0f};
     std::vector<BitmapColumn> columns_;  // reused by every bitmap draw
-    PendingLine pendingLines_[2];        // a glow line's halo and body, waiting for its core
+    std::vector<std::uint32_t> rowMix_;  // one row of mixed samples of a scaled draw
+
+    // The mixed samples of the last large scaled draw, laid again while it repeats unchanged.
+    static constexpr long kKeptMixMinimumPixels = 64 * 1024;
+    struct KeptMix {
+        const PremultipliedImage* image = nullptr;
+        RectF source{}, destination{};
+        std::vector<std::uint32_t> mix;
+    };
+    KeptMix keptMix_;
+    PendingLine pendingLines_[2];  // a glow line's halo and body, waiting for its core
     int pending_ = 0;
 };

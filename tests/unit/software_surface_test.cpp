@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "gfx/glow_line.h"
 #include "gfx/premultiply.h"
@@ -122,6 +123,42 @@ TEST_F(SoftwareSurfaceTest, TextRunsDownPastItsLayoutBoxUnclipped) {
     EXPECT_EQ(otherColours, 0);
     // Centred: about as much ink on each side.
     EXPECT_NEAR(static_cast<double>(leftHalf) / rightHalf, 1.0, 0.25);
+}
+
+// Large stretched draws (the cover picture) keep their mixed samples between frames: a repeat, a
+// moved source and another opacity must each give what a fresh device draws.
+TEST_F(SoftwareSurfaceTest, LargeStretchedDrawsRepeatExactly) {
+    std::vector<std::uint32_t> gradient(300 * 200);
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 300; ++x) {
+            const std::uint32_t alpha = (x + y) % 3 == 0 ? 0x80u : 0xFFu;
+            gradient[y * 300 + x] = (alpha << 24) | (x % 256) << 16 | (y % 256) << 8 | 0x40u;
+        }
+    }
+    images_.background = Premultiply(gradient.data(), 300, 200);
+    device_ = std::make_unique<SoftwareDevice>(images_, text_);
+    struct Draw {
+        RectF source;
+        float opacity;
+    };
+    const Draw draws[] = {{{0, 0, 300, 200}, 1.0f},
+                          {{0, 0, 300, 200}, 1.0f},
+                          {{10.5f, 3, 290, 197.25f}, 1.0f},
+                          {{10.5f, 3, 290, 197.25f}, 0.5f}};
+    auto drawOn = [](SoftwareDevice& device, const Draw& d) {
+        std::mutex lock;
+        OnPaint(
+            device, lock,
+            [&](DrawingSurface& s) {
+                s.DrawBitmap(BitmapId::Background, {0.5f, 0, 599.5f, 720}, d.opacity, d.source);
+            },
+            [] {});
+        return device.Frame().pixels;
+    };
+    for (const Draw& d : draws) {
+        SoftwareDevice fresh(images_, text_);
+        EXPECT_EQ(drawOn(*device_, d), drawOn(fresh, d)) << d.source.left << " " << d.opacity;
+    }
 }
 
 TEST_F(SoftwareSurfaceTest, MissingBitmapsMakeNoDevice) {
