@@ -5,18 +5,21 @@
 #include <cstdio>
 #include <mutex>
 
+#include "app/debug_trace.h"
 #include "app/frame_timer.h"
 #include "app/invalidation.h"
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/paint_cycle.h"
 #include "app/prepare_texts.h"
+#include "app/test_hooks.h"
 #include "app/window_proc.h"
 #include "app/window_state.h"
 #include "app/x11_close_guard.h"
 #include "game/frame_context.h"
 #include "game/stage/reset.h"
 #include "game/stage/stage_frame.h"
+#include "game/stage/world.h"
 #include "gfx/load_images.h"
 #include "gfx/sdl_device.h"
 #include "gfx/text_format.h"
@@ -38,6 +41,12 @@ std::uint32_t MillisecondClock() {
     return SDL_GetTicks();
 }
 
+// The trace closes on every way out of the game.
+struct TraceScope {
+    TraceScope() { OpenDebugTrace(); }
+    ~TraceScope() { CloseDebugTrace(); }
+};
+
 int Fail(const char* what) {
     std::fprintf(stderr, "gryvel: %s: %s\n", what, SDL_GetError());
     return 0;
@@ -46,6 +55,8 @@ int Fail(const char* what) {
 }  // namespace
 
 int RunGame(RuleSet rules) {
+    const TraceScope trace;
+    const TestHooks hooks = ReadTestHooks();
     // Events and the wake-up event type; video comes up with the window, so that a machine
     // without a display still checks every file first.
     if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return Fail("cannot start SDL");
@@ -84,16 +95,28 @@ int RunGame(RuleSet rules) {
     Invalidation invalidation(WakeMainThread);
     LibrarySoundPlayer sounds;
     SdlDevice device([window] { return CreateWindowRenderer(window); }, images, textFormat);
-    const GameStep step = [&sounds, rules](DrawingSurface& surface) {
+    const GameStep step = [&sounds, rules, &hooks](DrawingSurface& surface) {
         FrameContext frame{surface, sounds, rules};
         GameFrame(frame);
+        if (hooks.paintDelayMs > 0) SDL_Delay(static_cast<Uint32>(hooks.paintDelayMs));
     };
     const auto invalidate = [&invalidation] { invalidation.Invalidate(); };
+    long paints = 0;
+    const auto paint = [&] {
+        if (hooks.deviceLossEvery > 0 && paints > 0 && paints % hooks.deviceLossEvery == 0) {
+            DebugTrace("device lost (test hook)");
+            device.MarkDeviceLost();
+        }
+        const bool hadResources = device.HasResources();
+        const bool stepped = OnPaint(device, frameLock, step, invalidate);
+        if (!hadResources && device.HasResources()) DebugTrace("device resources made");
+        if (stepped) DebugTrace("paint %ld clock %.0f", ++paints, gameWorld.stageClock);
+        RefreshWindowGuard();
+    };
 
     // The first frame is drawn, and the device resources made, before any timer exists.
     SDL_ShowWindow(window);
-    OnPaint(device, frameLock, step, invalidate);
-    RefreshWindowGuard();
+    paint();
 
     FrameTimer timer(MillisecondClock, invalidate, windowInactive);
     timer.Start();
@@ -115,8 +138,7 @@ int RunGame(RuleSet rules) {
         const bool invalidated = invalidation.TakePending();
         if (invalidated || events.paintRequested) {
             events.paintRequested = false;
-            OnPaint(device, frameLock, step, invalidate);
-            RefreshWindowGuard();
+            paint();
         }
     }
 

@@ -1,5 +1,6 @@
 #include "app/window_proc.h"
 
+#include "app/debug_trace.h"
 #include "app/key_mapping.h"
 #include "app/keyboard.h"
 #include "app/window_state.h"
@@ -18,9 +19,11 @@ void WindowProc(const SDL_Event& event, Uint32 windowId, WindowEvents& out) {
                     break;
                 case SDL_WINDOWEVENT_FOCUS_LOST:
                     windowInactive.store(1);
+                    DebugTrace("focus lost");
                     break;
                 case SDL_WINDOWEVENT_FOCUS_GAINED:
                     windowInactive.store(0);
+                    DebugTrace("focus gained");
                     break;
                 case SDL_WINDOWEVENT_EXPOSED:
                     out.paintRequested = true;

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
+#include "app/debug_trace.h"
 #include "gfx/premultiply.h"
 
 int LoadImages(GameImages& images, const MessageSink& showMessage) {
     try {
         const auto load = [](const char* path) {
             const DecodedImage decoded = DecodePng(path);
+            DebugTrace("image loaded %s %d x %d", path, decoded.width, decoded.height);
             return Premultiply(decoded.pixels.data(), decoded.width, decoded.height);
         };
         images.background = load(kBackgroundPath);

@@ -2,11 +2,15 @@
 
 #include <cstdio>
 
+#include "app/debug_trace.h"
 #include "sound/dshowhlp.h"
 
 int LoadSounds(const MessageSink& showMessage) {
     try {
-        for (const SoundFile& sound : kStartupSounds) DShowHLP::Load(sound.path, sound.name);
+        for (const SoundFile& sound : kStartupSounds) {
+            DShowHLP::Load(sound.path, sound.name);
+            DebugTrace("sound loaded %s", sound.name);
+        }
     } catch (const DShowHLP::LoadFailure& failure) {
         std::fprintf(stderr, "gryvel: %s\n", failure.what());
         showMessage(kSoundMessage);
