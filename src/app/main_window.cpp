@@ -37,6 +37,16 @@ bool HasGpuRenderNode() {
     return false;
 }
 
+// With no display SDL falls back to drawing off screen, where the game would run unseen for
+// ever. Only a player who asks for such a driver by name gets one.
+bool OnARealScreen() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) return false;
+    const bool invisible =
+        std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    return !invisible || std::getenv("SDL_VIDEODRIVER") != nullptr;
+}
+
 }  // namespace
 
 SDL_Window* CreateMainWindow() {
@@ -45,6 +55,11 @@ SDL_Window* CreateMainWindow() {
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 0);
     InstallXErrorHandler();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+    if (!OnARealScreen()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_SetError("no display (neither DISPLAY nor WAYLAND_DISPLAY leads to a screen)");
+        return nullptr;
+    }
 
     SDL_Window* window =
         SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,

@@ -7,7 +7,9 @@
 #include "gfx/glow_line.h"
 
 // Integer pixel loops give the same bits in every copy, so choosing one at run time is safe.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// Sanitizer builds go without: the choice runs before ThreadSanitizer's runtime is up.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(GRYVEL_NO_VECTOR_CLONES)
 #define GRYVEL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define GRYVEL_VECTOR_CLONES

@@ -1,5 +1,7 @@
 #include "sound/dshowhlp.h"
 
+#include "app/file_probe.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -51,13 +53,11 @@ bool Init() {
 
 void Load(const std::string& file, const std::string& name) {
     if (!audioOpen) throw LoadFailure(file + ": no audio output to decode for");
-    if (std::FILE* probe = std::fopen(file.c_str(), "rb")) {
-        std::fclose(probe);
-    } else {
-        throw LoadFailure(file + ": " + std::strerror(errno));
+    if (const std::string why = WhyUnreadable(file); !why.empty()) {
+        throw LoadFailure(file + ": " + why);
     }
     Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
-    if (chunk == nullptr) throw LoadFailure(file + ": " + SDL_GetError());
+    if (chunk == nullptr) throw LoadFailure(file + ": cannot decode (" + SDL_GetError() + ")");
     if (chunk->alen == 0) {
         Mix_FreeChunk(chunk);
         throw LoadFailure(file + ": no audio in the file");

@@ -179,6 +179,7 @@ void Title(cairo_t* cr, const char* text, double centreX, double y, double size,
     cairo_pattern_add_color_stop_rgb(gold, 0.55, 1.0, 0.7, 0.15);
     cairo_pattern_add_color_stop_rgb(gold, 1, 0.6, 0.25, 0.05);
     cairo_set_source(cr, gold);
+    cairo_pattern_destroy(gold);
     cairo_fill_preserve(cr);
     SetRgb(cr, 0x200800);
     cairo_set_line_width(cr, 3);
