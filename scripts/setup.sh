@@ -3,6 +3,7 @@
 # and its assets, then plays it or runs every test.
 #   bash scripts/setup.sh play    build, generate the assets, start the game
 #   bash scripts/setup.sh test    build, generate the assets, run all tests
+#   bash scripts/setup.sh ci      the tests, then the sanitizer builds and the fuzzers
 set -euo pipefail
 
 MODE="${1:-play}"
@@ -14,8 +15,11 @@ PACKAGES=(
     libsdl2-dev libsdl2-mixer-dev libcairo2-dev libpango1.0-dev libpng-dev zlib1g-dev
     libmp3lame-dev libx11-dev fonts-noto-cjk fonts-noto-cjk-extra
 )
-if [ "$MODE" = test ]; then
+if [ "$MODE" != play ]; then
     PACKAGES+=(libgtest-dev googletest xvfb xdotool x11-utils imagemagick ffmpeg)
+fi
+if [ "$MODE" = ci ]; then
+    PACKAGES+=(clang)
 fi
 
 install_missing() {
@@ -33,15 +37,15 @@ install_missing() {
 }
 
 case "$MODE" in
-    play | test) ;;
+    play | test | ci) ;;
     *)
-        echo "usage: $0 play|test" >&2
+        echo "usage: $0 play|test|ci" >&2
         exit 2
         ;;
 esac
 
 install_missing
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRYVEL_TESTS="$([ "$MODE" = test ] && echo ON || echo OFF)"
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRYVEL_TESTS="$([ "$MODE" = play ] && echo OFF || echo ON)"
 cmake --build "$BUILD" -j "$(nproc)"
 
 if [ "$MODE" = play ]; then
@@ -50,3 +54,8 @@ if [ "$MODE" = play ]; then
     exec ./gryvel
 fi
 ctest --test-dir "$BUILD" --output-on-failure -j 2
+if [ "$MODE" = ci ]; then
+    bash "$ROOT/scripts/sanitize.sh" address
+    bash "$ROOT/scripts/sanitize.sh" thread
+    bash "$ROOT/scripts/fuzz.sh" 60
+fi

@@ -1,6 +1,9 @@
 // gryvel-sim: runs game steps without a window or audio device and prints the world as JSON
 // lines, renders chosen steps to PNG, or times the steps.
 
+#include <dirent.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -71,6 +74,29 @@ struct Renderer {
     }
 };
 
+// What the process holds now: resident memory in MB and open file descriptors.
+struct Holdings {
+    double residentMb = 0;
+    int openFiles = 0;
+};
+
+Holdings CurrentHoldings() {
+    Holdings holdings;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        long size = 0, resident = 0;
+        if (std::fscanf(statm, "%ld %ld", &size, &resident) == 2) {
+            holdings.residentMb = resident * (sysconf(_SC_PAGESIZE) / 1024.0) / 1024.0;
+        }
+        std::fclose(statm);
+    }
+    if (DIR* fds = opendir("/proc/self/fd")) {
+        while (const dirent* entry = readdir(fds)) holdings.openFiles += entry->d_name[0] != '.';
+        closedir(fds);
+        --holdings.openFiles;  // the listing's own
+    }
+    return holdings;
+}
+
 // Runs the steps, printing and saving what the options ask for. Returns the step times in
 // microseconds, or an empty list after a failure (already reported).
 struct RunResult {
@@ -128,6 +154,11 @@ RunResult Run(const SimOptions& options, const std::vector<KeyEvent>& keys, Rend
             result.slowestMicros = micros;
             result.slowestStep = frame;
         }
+        if (options.soak && (frame + 1) % 14300 == 0) {
+            const Holdings now = CurrentHoldings();
+            std::fprintf(stderr, "lap %ld: resident %.1f MB, open files %d\n", (frame + 1) / 14300,
+                         now.residentMb, now.openFiles);
+        }
         if (print && options.png.Contains(frame)) {
             const std::string path = options.outDir + "/frame-" + std::to_string(frame) + ".png";
             if (!renderer->SavePng(path)) {
@@ -174,7 +205,7 @@ int main(int argc, char** argv) {
     }
 
     std::unique_ptr<Renderer> renderer;
-    if (!options.png.Empty() || options.bench) {
+    if (!options.png.Empty() || options.bench || options.soak) {
         renderer = std::make_unique<Renderer>();
         if (!renderer->Open(error)) {
             std::fprintf(stderr, "gryvel-sim: %s\n", error.c_str());
@@ -182,7 +213,9 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (!options.bench) return Run(options, keys, renderer.get(), false, true).ok ? 0 : 1;
+    if (!options.bench) {
+        return Run(options, keys, renderer.get(), options.soak, true).ok ? 0 : 1;
+    }
 
     const RunResult logic = Run(options, keys, nullptr, false, false);
     const RunResult rendered = Run(options, keys, renderer.get(), true, false);

@@ -78,6 +78,8 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         std::string_view text;
         if (option == "--bench") {
             options.bench = true;
+        } else if (option == "--soak") {
+            options.soak = true;
         } else if (option == "--rules") {
             if (!value(text)) return false;
             if (text == "lockon") {

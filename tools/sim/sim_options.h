@@ -31,6 +31,7 @@ struct SimOptions {
     FrameSet png;
     std::string outDir;
     bool bench = false;
+    bool soak = false;  // render every step, report memory and open files after each lap
 };
 
 // False with a one-line message for an unknown option, a missing or bad value.
