@@ -7,6 +7,7 @@
 
 #include "app/debug_trace.h"
 #include "app/frame_timer.h"
+#include "app/gamepads.h"
 #include "app/invalidation.h"
 #include "app/main_window.h"
 #include "app/message_box.h"
@@ -90,6 +91,11 @@ int RunGame(RuleSet rules) {
         return 0;
     }
     const Uint32 windowId = SDL_GetWindowID(window);
+    // Pads are welcome but not needed: without the subsystem the keyboard still plays.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "gryvel: no game controllers: %s\n", SDL_GetError());
+    }
+    Gamepads gamepads;
     GuardWindowAgainstDestruction(window);
 
     Invalidation invalidation(WakeMainThread);
@@ -102,6 +108,7 @@ int RunGame(RuleSet rules) {
     };
     const auto invalidate = [&invalidation] { invalidation.Invalidate(); };
     long paints = 0;
+    int preparedDensity = 1;
     const auto paint = [&] {
         if (hooks.deviceLossEvery > 0 && paints > 0 && paints % hooks.deviceLossEvery == 0) {
             DebugTrace("device lost (test hook)");
@@ -109,7 +116,15 @@ int RunGame(RuleSet rules) {
         }
         const bool hadResources = device.HasResources();
         const bool stepped = OnPaint(device, frameLock, step, invalidate);
-        if (!hadResources && device.HasResources()) DebugTrace("device resources made");
+        if (!hadResources && device.HasResources()) {
+            const FrameBuffer& frame = device.Frame();
+            DebugTrace("device resources made: %d x %d pixels", frame.width, frame.height);
+            // A high-density screen needs its own renderings of the ending texts.
+            if (device.Density() != preparedDensity) {
+                PrepareEndingTexts(textFormat, device.Density());
+                preparedDensity = device.Density();
+            }
+        }
         if (stepped) DebugTrace("paint %ld clock %.0f", ++paints, gameWorld.stageClock);
         RefreshWindowGuard();
     };
@@ -129,6 +144,7 @@ int RunGame(RuleSet rules) {
         if (!SDL_WaitEvent(&event)) break;
         do {
             WindowProc(event, windowId, events);
+            gamepads.HandleEvent(event);
         } while (SDL_PollEvent(&event));
         if (events.deviceLost) {
             device.MarkDeviceLost();
@@ -145,6 +161,7 @@ int RunGame(RuleSet rules) {
     // Shutdown: the timer first (waiting out a running tick), then the device, images, window,
     // sounds and SDL.
     timer.Stop();
+    gamepads.CloseAll();
     device.DiscardDeviceResources();
     images = GameImages{};
     textFormat.Release();

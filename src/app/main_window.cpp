@@ -63,7 +63,7 @@ SDL_Window* CreateMainWindow() {
 
     SDL_Window* window =
         SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                         kClientWidth, kClientHeight, SDL_WINDOW_HIDDEN);
+                         kClientWidth, kClientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window == nullptr) return nullptr;
 
     SDL_Rect usable;

@@ -1,5 +1,7 @@
 #include "gfx/sdl_device.h"
 
+#include <algorithm>
+
 #include "app/window_geometry.h"
 
 SdlDevice::SdlDevice(RendererFactory makeRenderer, const GameImages& images, TextFormat& textFormat)
@@ -14,8 +16,13 @@ bool SdlDevice::CreateDeviceResources() {
     // A set that fails half way is thrown away whole, so no frame draws with a missing part.
     renderer_ = makeRenderer_();
     if (renderer_ != nullptr) {
+        // On a scaled desktop the window has more pixels than its 600 x 720 points: draw at
+        // that density rather than let the compositor stretch a small picture.
+        int width = 0, height = 0;
+        if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) width = kClientWidth;
+        SetDensity(std::clamp(width / kClientWidth, 1, 4));
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                     kClientWidth, kClientHeight);
+                                     kClientWidth * Density(), kClientHeight * Density());
     }
     if (renderer_ == nullptr || texture_ == nullptr || !SoftwareDevice::CreateDeviceResources()) {
         DiscardDeviceResources();

@@ -13,9 +13,9 @@ bool SoftwareDevice::CreateDeviceResources() {
     if (surface_ != nullptr) return true;
     // Every rebuild draws from the same converted pixels, kept since start-up.
     if (images_.spriteSheet.pixels.empty() || images_.background.pixels.empty()) return false;
-    frame_.Resize(kClientWidth, kClientHeight);
+    frame_.Resize(kClientWidth * density_, kClientHeight * density_);
     surface_ = std::make_unique<SoftwareSurface>(frame_, images_.background, images_.spriteSheet,
-                                                 textFormat_);
+                                                 textFormat_, density_);
     return true;
 }
 

@@ -24,6 +24,10 @@ class SoftwareDevice : public PaintDevice {
     void DiscardDeviceResources() override;
 
     bool HasResources() const { return surface_ != nullptr; }
+    // Device pixels per game pixel: the frame is 600 x 720 times this, the game's coordinates
+    // are scaled to it. Takes effect at the next build of the resources.
+    void SetDensity(int density) { density_ = density; }
+    int Density() const { return density_; }
     // The last frame drawn.
     const FrameBuffer& Frame() const { return frame_; }
 
@@ -34,4 +38,5 @@ class SoftwareDevice : public PaintDevice {
     const GameImages& images_;
     TextFormat& textFormat_;
     std::unique_ptr<SoftwareSurface> surface_;
+    int density_ = 1;
 };

@@ -59,8 +59,13 @@ float SpanCoverage(int p, float low, float high) {
 }  // namespace
 
 SoftwareSurface::SoftwareSurface(FrameBuffer& frame, const PremultipliedImage& background,
-                                 const PremultipliedImage& spriteSheet, TextFormat& textFormat)
-    : frame_(frame), bitmaps_{&background, &spriteSheet}, textFormat_(textFormat) {}
+                                 const PremultipliedImage& spriteSheet, TextFormat& textFormat,
+                                 int density)
+    : frame_(frame),
+      bitmaps_{&background, &spriteSheet},
+      textFormat_(textFormat),
+      scale_(static_cast<float>(density)),
+      density_(density) {}
 
 void SoftwareSurface::Clear(const ColorF& color) {
     pending_ = 0;
@@ -240,9 +245,11 @@ void SoftwareSurface::DrawUnscaled(const PremultipliedImage& image, const Clippe
     }
 }
 
-void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& destination, float opacity,
+void SoftwareSurface::DrawBitmap(BitmapId bitmap, const RectF& gameDestination, float opacity,
                                  const RectF& source) {
     Flush();
+    const RectF destination{gameDestination.left * scale_, gameDestination.top * scale_,
+                            gameDestination.right * scale_, gameDestination.bottom * scale_};
     const PremultipliedImage& image = *bitmaps_[bitmap == BitmapId::Background ? 0 : 1];
     ClippedDraw draw;
     if (!ClipBitmapDraw(source, destination, static_cast<float>(image.width),
@@ -402,7 +409,6 @@ void RasterLine(FrameBuffer& frame, PointF from, PointF to, const LinePass* pass
 // square root per pixel, and pixels at whole or half distances come out exact.
 struct GlowTable {
     static constexpr int kSteps = 64;
-    static constexpr int kEntries = 4 * 4 * kSteps + 8 * kSteps + 8;  // up to reach 4.5 squared
     struct Entry {
         std::uint32_t redBlue;  // premultiplied source, 8.8 fixed point per channel
         std::uint32_t green;
@@ -410,14 +416,16 @@ struct GlowTable {
     };
     LinePass passes[3];
     float reachSquared;
-    Entry entries[kEntries];
+    std::vector<Entry> entries;  // every squared distance below the reach, and a few more
 
     void Build(const LinePass (&from)[3]) {
         std::copy(from, from + 3, passes);
         float reach = 0.0f;
         for (const LinePass& pass : passes) reach = std::max(reach, pass.reach);
         reachSquared = reach * reach;
-        for (int i = 0; i < kEntries; ++i) {
+        // A distance squared under reachSquared indexes below reachSquared * kSteps + 1.
+        entries.resize(static_cast<std::size_t>(reachSquared * kSteps) + 8);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
             const float distance = std::sqrt(static_cast<float>(i) / kSteps);
             float r = 0, g = 0, b = 0,
                   keep = 1;  // composite: colour premultiplied, keep = 1 - alpha
@@ -472,7 +480,7 @@ void RasterGlow(FrameBuffer& frame, PointF from, PointF to, const GlowTable& tab
 }  // namespace
 
 void SoftwareSurface::DrawPendingLine(const PendingLine& line) {
-    const LinePass pass{line.width * 0.5f + 0.5f, BlendFor(line.color),
+    const LinePass pass{line.width * scale_ * 0.5f + 0.5f, BlendFor(line.color),
                         std::clamp(line.color.a, 0.0f, 1.0f)};
     RasterLine(frame_, line.from, line.to, &pass, 1);
 }
@@ -486,7 +494,10 @@ void SoftwareSurface::Flush() {
 // the third comes, all three are drawn in one sweep over the pixels, each pixel taking the
 // passes in their order, which gives the very same pixels as three sweeps. Anything else
 // draws what waits first.
-void SoftwareSurface::DrawLine(PointF from, PointF to, float width) {
+void SoftwareSurface::DrawLine(PointF gameFrom, PointF gameTo, float width) {
+    // The glow passes are recognised by their game widths; only the pixels are scaled.
+    const PointF from{gameFrom.x * scale_, gameFrom.y * scale_};
+    const PointF to{gameTo.x * scale_, gameTo.y * scale_};
     const PendingLine line{from, to, width, brush_};
     const auto sameSegment = [&](const PendingLine& other) {
         return other.from.x == from.x && other.from.y == from.y && other.to.x == to.x &&
@@ -500,11 +511,11 @@ void SoftwareSurface::DrawLine(PointF from, PointF to, float width) {
         LinePass passes[3];
         for (int i = 0; i < 2; ++i) {
             const PendingLine& waiting = pendingLines_[i];
-            passes[i] = LinePass{waiting.width * 0.5f + 0.5f, BlendFor(waiting.color),
+            passes[i] = LinePass{waiting.width * scale_ * 0.5f + 0.5f, BlendFor(waiting.color),
                                  std::clamp(waiting.color.a, 0.0f, 1.0f)};
         }
-        passes[2] =
-            LinePass{width * 0.5f + 0.5f, BlendFor(brush_), std::clamp(brush_.a, 0.0f, 1.0f)};
+        passes[2] = LinePass{width * scale_ * 0.5f + 0.5f, BlendFor(brush_),
+                             std::clamp(brush_.a, 0.0f, 1.0f)};
         pending_ = 0;
         RasterGlow(frame_, from, to, GlowTableFor(passes));
         return;
@@ -517,8 +528,10 @@ void SoftwareSurface::DrawLine(PointF from, PointF to, float width) {
     DrawPendingLine(line);
 }
 
-void SoftwareSurface::FillEllipse(PointF centre, float radiusX, float radiusY) {
+void SoftwareSurface::FillEllipse(PointF gameCentre, float gameRadiusX, float gameRadiusY) {
     Flush();
+    const PointF centre{gameCentre.x * scale_, gameCentre.y * scale_};
+    const float radiusX = gameRadiusX * scale_, radiusY = gameRadiusY * scale_;
     if (radiusX <= 0.0f || radiusY <= 0.0f) return;
     const int x0 = std::max(0, static_cast<int>(std::floor(centre.x - radiusX - 1)));
     const int x1 = std::min(frame_.width, static_cast<int>(std::ceil(centre.x + radiusX + 1)));
@@ -552,12 +565,12 @@ void SoftwareSurface::SetTextAlignment(TextAlignment /*alignment*/) {
 void SoftwareSurface::DrawText(std::string_view text, const RectF& layout) {
     Flush();
     const int layoutWidth = static_cast<int>(std::lround(layout.right - layout.left));
-    const TextMask& mask = textFormat_.Render(text, layoutWidth);
+    const TextMask& mask = textFormat_.Render(text, layoutWidth, density_);
     const SolidBlend solid = BlendFor(brush_);
     const float alpha = std::clamp(brush_.a, 0.0f, 1.0f) / 255.0f;
     // Not clipped to the layout box: the lines run on below its bottom edge.
-    const int left = static_cast<int>(std::lround(layout.left)) - mask.margin;
-    const int top = static_cast<int>(std::lround(layout.top)) - mask.margin;
+    const int left = static_cast<int>(std::lround(layout.left)) * density_ - mask.margin;
+    const int top = static_cast<int>(std::lround(layout.top)) * density_ - mask.margin;
     for (int my = 0; my < mask.height; ++my) {
         const int y = top + my;
         if (y < 0 || y >= frame_.height) continue;

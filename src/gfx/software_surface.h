@@ -11,9 +11,10 @@
 
 class SoftwareSurface : public DrawingSurface {
   public:
-    // The brush starts opaque black.
+    // The brush starts opaque black. At a density above 1 the frame has that many device pixels
+    // per game pixel and every coordinate the game passes is scaled to it.
     SoftwareSurface(FrameBuffer& frame, const PremultipliedImage& background,
-                    const PremultipliedImage& spriteSheet, TextFormat& textFormat);
+                    const PremultipliedImage& spriteSheet, TextFormat& textFormat, int density = 1);
 
     void Clear(const ColorF& color);
     // Draws any lines still waiting to be fused into a glow line; the frame is then complete.
@@ -48,6 +49,8 @@ class SoftwareSurface : public DrawingSurface {
     FrameBuffer& frame_;
     const PremultipliedImage* bitmaps_[2];
     TextFormat& textFormat_;
+    float scale_ = 1.0f;
+    int density_ = 1;
     ColorF brush_{0.0f, 0.0f, 0.0f, 1.0f};
     std::vector<BitmapColumn> columns_;  // reused by every bitmap draw
     std::vector<std::uint32_t> rowMix_;  // one row of mixed samples of a scaled draw

@@ -45,12 +45,12 @@ void TextFormat::Release() {
     rendered_.clear();
 }
 
-void TextFormat::Prepare(const char* const* texts, int count, int layoutWidth) {
-    for (int i = 0; i < count; ++i) Render(texts[i], layoutWidth);
+void TextFormat::Prepare(const char* const* texts, int count, int layoutWidth, int density) {
+    for (int i = 0; i < count; ++i) Render(texts[i], layoutWidth, density);
 }
 
-const TextMask& TextFormat::Render(std::string_view text, int layoutWidth) {
-    const auto key = std::make_pair(std::string(text), layoutWidth);
+const TextMask& TextFormat::Render(std::string_view text, int layoutWidth, int density) {
+    const auto key = std::make_tuple(std::string(text), layoutWidth, density);
     const auto found = rendered_.find(key);
     if (found != rendered_.end()) return found->second;
 
@@ -68,11 +68,13 @@ const TextMask& TextFormat::Render(std::string_view text, int layoutWidth) {
     cairo_destroy(scratchCairo);
     cairo_surface_destroy(scratch);
 
-    mask.margin = kMargin;
-    mask.width = layoutWidth + 2 * kMargin;
-    mask.height = logical.y + logical.height + 2 * kMargin;
+    // Laid out at density 1 and drawn through a scale: the same lines at any density.
+    mask.margin = kMargin * density;
+    mask.width = (layoutWidth + 2 * kMargin) * density;
+    mask.height = (logical.y + logical.height + 2 * kMargin) * density;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, mask.width, mask.height);
     cairo_t* cairo = cairo_create(surface);
+    cairo_scale(cairo, density, density);
     layout = MakeLayout(cairo, Description(fontDescription_), text, layoutWidth);
     cairo_move_to(cairo, kMargin, kMargin);
     pango_cairo_show_layout(cairo, layout);

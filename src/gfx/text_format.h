@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 // Family as the game asks for it; fontconfig would map it to a font without Japanese glyphs,
@@ -34,12 +35,14 @@ class TextFormat {
     void Release();
 
     // Renders the texts now, so that their first showing costs nothing.
-    void Prepare(const char* const* texts, int count, int layoutWidth);
+    void Prepare(const char* const* texts, int count, int layoutWidth, int density = 1);
 
-    // Centred lines wrapped at the layout width; "\n" breaks lines. Rendered once per text.
-    const TextMask& Render(std::string_view text, int layoutWidth);
+    // Centred lines wrapped at the layout width; "\n" breaks lines. Rendered once per text and
+    // density: at density 2 the mask has twice the pixels each way (a sharp picture on a
+    // high-density screen), laid out exactly as at density 1.
+    const TextMask& Render(std::string_view text, int layoutWidth, int density = 1);
 
   private:
     void* fontDescription_ = nullptr;  // PangoFontDescription
-    std::map<std::pair<std::string, int>, TextMask> rendered_;
+    std::map<std::tuple<std::string, int, int>, TextMask> rendered_;
 };

@@ -161,6 +161,35 @@ TEST_F(SoftwareSurfaceTest, LargeStretchedDrawsRepeatExactly) {
     }
 }
 
+// On a high-density screen the game still draws in 600 x 720 and every shape lands at twice
+// the position and size, drawn at the finer pixels rather than stretched afterwards.
+TEST_F(SoftwareSurfaceTest, DensityTwoDrawsEverythingAtTwiceThePixels) {
+    device_->SetDensity(2);
+    Frame([](DrawingSurface& s) {
+        s.DrawBitmap(BitmapId::SpriteSheet, {10, 10, 42, 42}, 1.0f, {0, 0, 32, 32});
+        DrawGlowLine(s, 0x00FF00, {300, 100}, {300, 140});
+        s.SetColor(ColorF{0, 0, 1, 1});
+        s.FillEllipse({500, 500}, 10, 10);
+    });
+    ASSERT_EQ(device_->Frame().width, 1200);
+    ASSERT_EQ(device_->Frame().height, 1440);
+    EXPECT_EQ(Pixel(20, 20), 0xFF0000u);
+    EXPECT_EQ(Pixel(83, 83), 0xFF0000u);
+    EXPECT_EQ(Pixel(84, 50), 0u);
+    EXPECT_EQ(Pixel(19, 50), 0u);
+    // The core, 2 game pixels wide, is 4 device pixels: solid one pixel off the centre line.
+    EXPECT_EQ(Pixel(601, 240), 0x00FF00u);
+    EXPECT_GT(Green(Pixel(600 + 7, 240)), 0);  // the halo reaches 8 device pixels
+    EXPECT_EQ(Pixel(600 + 9, 240), 0u);
+    EXPECT_EQ(Pixel(1000, 1000 + 18), 0x0000FFu);  // radius 10 is 20 device pixels
+    EXPECT_EQ(Pixel(1000, 1000 + 21), 0u);
+    // Text masks come at the same density.
+    const TextMask& one = text_.Render("TEST", 200, 1);
+    const TextMask& two = text_.Render("TEST", 200, 2);
+    EXPECT_EQ(two.width, 2 * one.width);
+    EXPECT_EQ(two.height, 2 * one.height);
+}
+
 TEST_F(SoftwareSurfaceTest, MissingBitmapsMakeNoDevice) {
     images_.spriteSheet = PremultipliedImage{};
     EXPECT_FALSE(device_->CreateDeviceResources());

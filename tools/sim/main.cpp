@@ -49,7 +49,7 @@ struct Renderer {
     std::unique_ptr<SoftwareDevice> device;
     std::mutex frameLock;
 
-    bool Open(std::string& error) {
+    bool Open(int density, std::string& error) {
         std::string message;
         if (!LoadImages(images, [&message](const std::string& text) { message = text; })) {
             error = "cannot load images/ from the current directory (" + message + ")";
@@ -59,8 +59,9 @@ struct Renderer {
             error = "cannot make the text format";
             return false;
         }
-        PrepareEndingTexts(textFormat);
+        PrepareEndingTexts(textFormat, density);
         device = std::make_unique<SoftwareDevice>(images, textFormat);
+        device->SetDensity(density);
         return true;
     }
     void Paint(const GameStep& step) {
@@ -144,7 +145,7 @@ RunResult Run(const SimOptions& options, const std::vector<KeyEvent>& keys, Rend
         const double micros =
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started)
                 .count();
-        result.stepMicros.push_back(micros);
+        if (options.bench) result.stepMicros.push_back(micros);  // a soak keeps nothing per step
         if (counter.Counts().glowLines > result.busiestGlowLines) {
             result.busiestGlowLines = counter.Counts().glowLines;
             result.busiestStep = frame;
@@ -207,7 +208,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Renderer> renderer;
     if (!options.png.Empty() || options.bench || options.soak) {
         renderer = std::make_unique<Renderer>();
-        if (!renderer->Open(error)) {
+        if (!renderer->Open(options.density, error)) {
             std::fprintf(stderr, "gryvel-sim: %s\n", error.c_str());
             return 1;
         }

@@ -78,6 +78,14 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         std::string_view text;
         if (option == "--bench") {
             options.bench = true;
+        } else if (option == "--density") {
+            if (!value(text)) return false;
+            long density = 0;
+            if (!ParseCount(text, density) || density < 1 || density > 4) {
+                error = "bad density '" + std::string(text) + "' (1 to 4)";
+                return false;
+            }
+            options.density = static_cast<int>(density);
         } else if (option == "--soak") {
             options.soak = true;
         } else if (option == "--rules") {

@@ -31,7 +31,9 @@ struct SimOptions {
     FrameSet png;
     std::string outDir;
     bool bench = false;
-    bool soak = false;  // render every step, report memory and open files after each lap
+    bool soak = false;
+    int density = 1;  // device pixels per game pixel in rendered frames (1 to 4)  // render every
+                      // step, report memory and open files after each lap
 };
 
 // False with a one-line message for an unknown option, a missing or bad value.
