@@ -9,3 +9,5 @@ bool WriteSpriteSheet(const std::string& path);
 bool WriteBackground(const std::string& path);
 // sound/*.mp3: three music tracks and three effects.
 bool WriteSounds(const std::string& soundFolder);
+// icons/hicolor/NxN/apps/gryvel.png: the desktop icon, drawn from the finished sprite sheet.
+bool WriteIcons(const std::string& spriteSheetPath, const std::string& iconFolder);

@@ -30,5 +30,7 @@ int main(int argc, char** argv) {
     bool ok = WriteSpriteSheet(root + "/images/jiki1.png");
     ok = WriteBackground(root + "/images/back01.png") && ok;
     ok = WriteSounds(root + "/sound") && ok;
+    ok = ok && MakeFolder(root + "/icons") &&
+         WriteIcons(root + "/images/jiki1.png", root + "/icons");
     return ok ? 0 : 1;
 }
