@@ -16,7 +16,7 @@ PACKAGES=(
     libmp3lame-dev libx11-dev fonts-noto-cjk fonts-noto-cjk-extra
 )
 if [ "$MODE" != play ]; then
-    PACKAGES+=(libgtest-dev googletest xvfb xdotool x11-utils imagemagick ffmpeg)
+    PACKAGES+=(libgtest-dev googletest xvfb xdotool x11-utils imagemagick ffmpeg weston)
 fi
 if [ "$MODE" = ci ]; then
     PACKAGES+=(clang)

@@ -87,7 +87,13 @@ SDL_Renderer* CreateWindowRenderer(SDL_Window* window) {
         // The software renderer draws into the window's own framebuffer; SDL would otherwise
         // probe GL for one.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+        if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE)) {
+            return renderer;
+        }
+        // Some window systems (Wayland) give windows no framebuffer of their own: there only
+        // GL can present, in software if need be.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
+        return SDL_CreateRenderer(window, -1, 0);
     }
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     if (renderer != nullptr && IsSoftwareGl(renderer)) {
