@@ -20,7 +20,8 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on the first free display number and exports DISPLAY. The server counts as ours
+# only once its lock file holds its PID: a server of an earlier test may still be going away.
 start_x() {
     local n
     for n in $(seq 40 99); do
@@ -29,10 +30,15 @@ start_x() {
             XVFB_PID=$!
             export DISPLAY=":$n"
             for _ in $(seq 1 50); do
-                xdpyinfo >/dev/null 2>&1 && return 0
+                kill -0 "$XVFB_PID" 2>/dev/null || break  # lost the race for :$n
+                if grep -qw "$XVFB_PID" "/tmp/.X$n-lock" 2>/dev/null &&
+                    xdpyinfo >/dev/null 2>&1; then
+                    return 0
+                fi
                 sleep 0.1
             done
-            fail "Xvfb did not start on :$n"
+            kill "$XVFB_PID" 2>/dev/null || true
+            XVFB_PID=""
         fi
     done
     fail "no free X display number"

@@ -62,7 +62,8 @@ expect_message "$(run_headless "$WORK/game")" "undecodable sound" "$SOUND_MESSAG
 start_x
 (cd "$WORK/empty" && SDL_AUDIODRIVER=dummy "$GAME") >"$WORK/box.txt" 2>&1 &
 PID=$!
-BOX="$(wait_window_tree 'D2Dデモ')"
+# Generous: a sanitizer build on a busy machine can take a while to open its first X window.
+BOX="$(wait_window_tree 'D2Dデモ' 45 || { echo "game output: $(cat "$WORK/box.txt")" >&2; exit 1; })"
 xdotool search --name '^KESTRIVAN MORVALENT$' >/dev/null 2>&1 && fail "a game window opened"
 xdotool key --window "$BOX" Return
 wait_exit "$PID" 10
