@@ -10,17 +10,17 @@
 std::string WhyUnreadable(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::strerror(errno);
-    struct stat info {};
-    std::string why;
-    if (::fstat(fd, &info) != 0) {
-        why = std::strerror(errno);
-    } else if (S_ISDIR(info.st_mode)) {
-        why = "is a directory";
-    } else if (!S_ISREG(info.st_mode)) {
-        why = "is not a regular file";
-    } else if (info.st_size == 0) {
-        why = "is empty";
-    }
+    const std::string why = WhyUnusable(fd);
     ::close(fd);
     return why;
+}
+
+std::string WhyUnusable(int fd, long long* size) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return "is a directory";
+    if (!S_ISREG(info.st_mode)) return "is not a regular file";
+    if (info.st_size == 0) return "is empty";
+    if (size != nullptr) *size = info.st_size;
+    return "";
 }

@@ -7,3 +7,6 @@
 // otherwise the reason: the system's words ("No such file or directory", "Permission denied"),
 // "is a directory", "is not a regular file" or "is empty".
 std::string WhyUnreadable(const std::string& path);
+
+// The same reasons for a file already open as `fd`; on success `size` (if given) gets its size.
+std::string WhyUnusable(int fd, long long* size = nullptr);

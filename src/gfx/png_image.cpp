@@ -1,7 +1,6 @@
 #include "gfx/png_image.h"
 
 #include <png.h>
-#include <sys/stat.h>
 
 #include "app/file_probe.h"
 
@@ -24,9 +23,12 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 }  // namespace
 
 DecodedImage DecodePng(const std::string& path) {
-    if (const std::string why = WhyUnreadable(path); !why.empty()) Fail(path, why);
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) Fail(path, std::strerror(errno));
+    long long fileSize = 0;
+    if (const std::string why = WhyUnusable(fileno(file.get()), &fileSize); !why.empty()) {
+        Fail(path, why);
+    }
 
     png_image image;
     std::memset(&image, 0, sizeof image);
@@ -47,11 +49,9 @@ DecodedImage DecodePng(const std::string& path) {
     // Deflate packs at most about 1032 bytes into one, and the smallest rows are one filter byte
     // plus a bit a pixel: a header claiming more than the file could hold is refused before the
     // pixels are allocated.
-    struct stat info {};
-    const long long fileSize = ::fstat(fileno(file.get()), &info) == 0 ? info.st_size : -1;
     const std::uint64_t smallestRows =
         static_cast<std::uint64_t>(image.height) * (1 + (image.width + 7) / 8);
-    if (fileSize >= 0 && smallestRows > 1032 * static_cast<std::uint64_t>(fileSize) + 4096) {
+    if (smallestRows > 1032 * static_cast<std::uint64_t>(fileSize) + 4096) {
         const std::string size = std::to_string(image.width) + " x " + std::to_string(image.height);
         png_image_free(&image);
         Fail(path, "too short for its claimed size " + size);
