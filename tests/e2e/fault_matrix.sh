@@ -20,13 +20,6 @@ RUNNER=()
 if [ "$(id -u)" = 0 ]; then RUNNER=(setpriv --reuid=65534 --regid=65534 --clear-groups); fi
 chmod 755 "$WORK"
 
-fresh_copy() {
-    rm -rf "$WORK/game"
-    mkdir -p "$WORK/game"
-    cp -r "$BUILD/images" "$BUILD/sound" "$WORK/game/"
-    chmod -R a+rX "$WORK/game"
-}
-
 # run_case NAME MESSAGE PATH [LOADED]: runs the game in $WORK/game and checks the outcome.
 # LOADED, for sound cases: how many sounds must have loaded before the failure.
 run_case() {

@@ -44,6 +44,15 @@ start_x() {
     fail "no free X display number"
 }
 
+# Makes $WORK/game a fresh copy of the generated assets in $BUILD, readable by every user, for
+# a case to break.
+fresh_copy() {
+    rm -rf "$WORK/game"
+    mkdir -p "$WORK/game"
+    cp -r "$BUILD/images" "$BUILD/sound" "$WORK/game/"
+    chmod -R a+rX "$WORK/game"
+}
+
 # Prints the id of the first window whose name matches the regex, waiting up to $2 seconds.
 wait_window() {
     local pattern="$1" seconds="${2:-15}" id=""

@@ -16,13 +16,6 @@ run_headless() {
     echo "$code"
 }
 
-# A folder with the generated assets, minus or plus what the case changes.
-fresh_copy() {
-    rm -rf "$WORK/game"
-    mkdir -p "$WORK/game"
-    cp -r "$BUILD/images" "$BUILD/sound" "$WORK/game/"
-}
-
 expect_message() {  # case name, message, path the reason must name
     local code="$1" name="$2" message="$3" path="$4"
     [ "$code" = 0 ] || fail "$name: exit code $code"
