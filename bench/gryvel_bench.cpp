@@ -27,6 +27,7 @@
 #include "gfx/load_images.h"
 #include "gfx/software_device.h"
 #include "gfx/text_format.h"
+#include "sim/busy_keys.h"
 #include "sound/recording_sound_player.h"
 
 namespace {
@@ -35,15 +36,6 @@ using Clock = std::chrono::steady_clock;
 
 double MicrosSince(Clock::time_point start) {
     return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-}
-
-// Fires a volley every four steps and sweeps left and right, as a busy player would.
-void ApplyBusyKeys(long step) {
-    if (step % 4 == 0) OnKeyDown(kVkSpace);
-    if (step % 4 == 2) OnKeyUp(kVkSpace);
-    const bool left = (step / 240) % 2 == 1;
-    OnKeyUp(left ? kVkRight : kVkLeft);
-    OnKeyDown(left ? kVkLeft : kVkRight);
 }
 
 void FreshGame() {

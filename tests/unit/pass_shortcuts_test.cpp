@@ -11,6 +11,7 @@
 #include "game/weapons/ring_volleys.h"
 #include "game/weapons/sweep_streams.h"
 #include "game_fixture.h"
+#include "sim/busy_keys.h"
 
 namespace {
 
@@ -40,15 +41,6 @@ class Fingerprint {
 
 class PassShortcutsTest : public GameTest {
   protected:
-    // Fires a volley every four steps while sweeping left and right, as a busy player would.
-    static void BusyKeys(int step) {
-        if (step % 4 == 0) OnKeyDown(kVkSpace);
-        if (step % 4 == 2) OnKeyUp(kVkSpace);
-        const bool left = (step / 240) % 2 == 1;
-        OnKeyUp(left ? kVkRight : kVkLeft);
-        OnKeyDown(left ? kVkLeft : kVkRight);
-    }
-
     // The draws and sounds of every step; the tables, which are large, every eighth step.
     std::uint64_t FrameFingerprint(int step) const {
         Fingerprint print;
@@ -80,7 +72,7 @@ class PassShortcutsTest : public GameTest {
         ResetWorld();
         std::vector<std::uint64_t> prints;
         for (int step = 0; step < 14300; ++step) {
-            BusyKeys(step);
+            ApplyBusyKeys(step);
             if (!shortcuts) ForgetParkedBlocks();
             Step();
             prints.push_back(FrameFingerprint(step));
